@@ -1,0 +1,28 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: run test bench deps build fuzz clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) > /dev/null
+	@cmake --build $(BUILD)
+
+# Until the reader window lands, `make run` shows the sample's contents tree.
+run: build
+	$(BUILD)/src/cli/qbxtool tree $(BUILD)/examples/sample.qbx
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j2
+
+bench: build
+	$(BUILD)/bench/bench_document
+
+fuzz: deps
+	fuzz/run.sh fuzz_document 60
+
+clean:
+	rm -rf $(BUILD) build-asan fuzz/out
