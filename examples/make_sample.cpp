@@ -107,7 +107,8 @@ int main(int argc, char** argv) {
     jingye.author = Gbk("李白");
     jingye.keyword = Gbk("思乡 月亮 moon");
     WNode early = Folder("早期作品", 2);
-    WNode emei = Text("峨眉山月歌", 3, 3, Crlf("峨眉山月半轮秋，\n影入平羌江水流。\n夜发清溪向三峡，\n思君不见下渝州。\n"));
+    WNode emei =
+        Text("峨眉山月歌", 3, 3, Crlf("峨眉山月半轮秋，\n影入平羌江水流。\n夜发清溪向三峡，\n思君不见下渝州。\n"));
     emei.keyword = Gbk("峨眉 月");
     WNode dufu = Folder("杜甫", 1);
     WNode chunwang = Text("春望", 2, 0, Crlf("国破山河在，城春草木深。\n感时花溅泪，恨别鸟惊心。\n"));
@@ -130,7 +131,8 @@ int main(int argc, char** argv) {
          .saveTime = 38001.5},
         {.name = "hills.png", .content = Picture(), .saveTime = 38001.5},
     };
-    WNode secret = Text("私人笔记（密码 quire）", 1, 1, Crlf("这是一篇受密码保护的笔记。\nThis note is protected by a password.\n"));
+    WNode secret = Text("私人笔记（密码 quire）", 1, 1,
+                        Crlf("这是一篇受密码保护的笔记。\nThis note is protected by a password.\n"));
     secret.password = "quire";
     secret.attachments = {{.name = "note.txt", .content = "attached to a protected node\r\n"}};
 

@@ -266,8 +266,8 @@ void Search(const ToolOptions& o, std::ostream& out) {
 
 void RunToolCommand(const ToolOptions& o, std::ostream& out) {
     static const std::map<std::string, std::function<void(const ToolOptions&, std::ostream&)>> commands = {
-        {"info", Info},         {"tree", Tree},       {"body", Body},
-        {"attachments", Attachments}, {"extract", Extract}, {"search", Search},
+        {"info", Info},       {"tree", Tree},     {"body", Body}, {"attachments", Attachments},
+        {"extract", Extract}, {"search", Search},
     };
     const auto it = commands.find(o.command);
     if (it == commands.end()) throw UsageError("unknown command \"" + o.command + "\"");

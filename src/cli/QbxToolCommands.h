@@ -14,7 +14,7 @@ enum ToolExit { kExitDone = 0, kExitUsage = 1, kExitUnreadable = 2, kExitPasswor
 
 struct ToolOptions {
     bool json = false;
-    std::optional<int64_t> offset;  // nothing: found from the file
+    std::optional<int64_t> offset;                      // nothing: found from the file
     std::optional<std::string> password, nodePassword;  // UTF-8 as typed
     std::string command;
     std::vector<std::string> args;

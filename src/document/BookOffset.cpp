@@ -33,7 +33,8 @@ bool Within(const FileBytes& f, uint64_t offset, uint64_t length) {
     return offset <= size && length <= size - offset;
 }
 
-template <typename Ehdr, typename Shdr, typename Phdr> std::optional<int64_t> ImageEnd(FileBytes& f) {
+template <typename Ehdr, typename Shdr, typename Phdr>
+std::optional<int64_t> ImageEnd(FileBytes& f) {
     Ehdr eh;
     if (!f.Read(0, &eh, sizeof eh)) return std::nullopt;
     int64_t end = sizeof eh;

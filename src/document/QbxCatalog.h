@@ -11,9 +11,9 @@ namespace qbx {
 struct TCatalogNode {
     uint32_t TitleOffset = 0;  // into TQbxCatalog::Text
     uint32_t TitleLength = 0;
-    int32_t Tabs = 0;          // leading TABs of the catalog line
-    int32_t Level = 0;         // depth in the built tree (0 = top level)
-    int32_t Parent = -1;       // -1 for a top-level node
+    int32_t Tabs = 0;     // leading TABs of the catalog line
+    int32_t Level = 0;    // depth in the built tree (0 = top level)
+    int32_t Parent = -1;  // -1 for a top-level node
     int32_t FirstChild = -1;
     int32_t NextSibling = -1;
     int32_t NodePos = 0;

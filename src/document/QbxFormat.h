@@ -21,7 +21,8 @@ constexpr int kRecycleBinIcons[] = {70, 71};
 
 inline bool IsRecycleBinIcon(int32_t icon) { return icon == 70 || icon == 71; }
 
-template <typename T> T LoadLE(const uint8_t* p) {
+template <typename T>
+T LoadLE(const uint8_t* p) {
     T v;
     std::memcpy(&v, p, sizeof v);
     return v;

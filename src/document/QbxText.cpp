@@ -7,6 +7,7 @@
 namespace qbx {
 
 std::string FieldText(const uint8_t* field, size_t width) {
+    if (width == 0) return {};
     const void* nul = std::memchr(field, 0, width);
     const size_t len = nul ? static_cast<size_t>(static_cast<const uint8_t*>(nul) - field) : width;
     return std::string(reinterpret_cast<const char*>(field), len);
@@ -29,8 +30,8 @@ namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
 constexpr int64_t kOleEpochToUnixDays = 25569;  // 1899-12-30 .. 1970-01-01
-constexpr double kMinOleDate = -657434.0;        // 0100-01-01
-constexpr double kMaxOleDate = 2958466.0;        // 10000-01-01
+constexpr double kMinOleDate = -657434.0;       // 0100-01-01
+constexpr double kMaxOleDate = 2958466.0;       // 10000-01-01
 
 // Days since 1970-01-01 to a civil date (proleptic Gregorian).
 void CivilFromDays(int64_t z, int& y, int& m, int& d) {

@@ -11,7 +11,10 @@ namespace qbx {
 
 // A fixed-width field ends at its first NUL; without one, the whole width counts.
 std::string FieldText(const uint8_t* field, size_t width);
-template <size_t N> std::string FieldText(const uint8_t (&field)[N]) { return FieldText(field, N); }
+template <size_t N>
+std::string FieldText(const uint8_t (&field)[N]) {
+    return FieldText(field, N);
+}
 
 // "1023 Bytes", "1 KB", "2 KB" for 1,536 and for 2,560 (halves go to the even neighbour).
 std::string AttachmentSizeText(int32_t size);

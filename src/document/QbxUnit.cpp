@@ -120,10 +120,15 @@ void TQbxObject::ReadNodeContent(std::vector<uint8_t>& stream) {
     switch (Node.ContentFormat) {
     case 0:
     case 1:
-    case 2: Descramble(Node.Key, stream.data(), length / 4); break;
+    case 2:
+        Descramble(Node.Key, stream.data(), length / 4);
+        break;
     case 3:
-    case 4: InflateStream(stream, what); break;
-    default: break;  // stored as is
+    case 4:
+        InflateStream(stream, what);
+        break;
+    default:
+        break;  // stored as is
     }
 }
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <unistd.h>
+#include <cstring>
 
 #include "document/QbxCatalog.h"
 #include "document/QbxUnit.h"
@@ -103,7 +103,9 @@ TEST(BookOffsetTest, DamagedElfHeadersGiveNoOffset) {
     const std::string path = dir.File("damaged");
     WriteFile(path, damaged + "appended");
     EXPECT_EQ(BookDocumentOffset(path), std::nullopt);
-    WriteFile(path, "\x7f" "ELF");
+    WriteFile(path,
+              "\x7f"
+              "ELF");
     EXPECT_EQ(BookDocumentOffset(path), std::nullopt);
 }
 

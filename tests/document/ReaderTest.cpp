@@ -37,8 +37,8 @@ protected:
 
 TEST_F(ReaderTest, HeaderFieldsAreDescrambled) {
     WDocument full;
-    full.password = "123456789012";      // all 12 bytes, no NUL
-    full.author = "ABCDEFGHIJKLMNOP";     // all 16 bytes
+    full.password = "123456789012";    // all 12 bytes, no NUL
+    full.author = "ABCDEFGHIJKLMNOP";  // all 16 bytes
     full.bookmarks[2] = 0;
     auto obj = Open(full);
     EXPECT_EQ(obj->PasswordText(), "123456789012");
@@ -140,8 +140,8 @@ TEST_F(ReaderTest, AttachmentListItems) {
         EXPECT_EQ(items[i].Extension, expected[i].ext) << i;
         EXPECT_EQ(items[i].Key, n.attachments[i].key) << i;
         EXPECT_EQ(items[i].DataPos, layout.dataPos[0][i]) << i;
-        EXPECT_EQ(obj->ExtractAttachmentData(items[i]), std::vector<uint8_t>(n.attachments[i].content.begin(),
-                                                                             n.attachments[i].content.end()))
+        EXPECT_EQ(obj->ExtractAttachmentData(items[i]),
+                  std::vector<uint8_t>(n.attachments[i].content.begin(), n.attachments[i].content.end()))
             << i;
     }
     EXPECT_EQ(items[6].Size, 4096);

@@ -18,7 +18,8 @@ TQbxCatalog CatalogOf(const std::vector<std::string>& titles) {
 
 TEST(SearchTest, TitleSearchByteRules) {
     // 0xC4 0xE3 is a double-byte character; "\xB0\x41" has an ASCII capital as its second byte.
-    const TQbxCatalog c = CatalogOf({"Hello World", "hello", "HeLLo", testing::Gbk("中文Hello"), "\xB0\x41xyz", "other"});
+    const TQbxCatalog c =
+        CatalogOf({"Hello World", "hello", "HeLLo", testing::Gbk("中文Hello"), "\xB0\x41xyz", "other"});
     const struct {
         std::string text;
         std::vector<int> hits;

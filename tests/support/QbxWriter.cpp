@@ -18,12 +18,16 @@ class Out {
 public:
     std::string bytes;
     int32_t pos() const { return static_cast<int32_t>(bytes.size()); }
-    template <typename T> void put(T v) {
+    template <typename T>
+    void put(T v) {
         char b[sizeof v];
         std::memcpy(b, &v, sizeof v);
         bytes.append(b, sizeof v);
     }
-    template <typename T> void putAt(size_t at, T v) { std::memcpy(bytes.data() + at, &v, sizeof v); }
+    template <typename T>
+    void putAt(size_t at, T v) {
+        std::memcpy(bytes.data() + at, &v, sizeof v);
+    }
     void raw(const std::string& s) { bytes += s; }
     // A fixed-width field, NUL-padded (a value of the full width has no NUL).
     void field(const std::string& s, size_t width, uint32_t key, int words) {

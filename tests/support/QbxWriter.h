@@ -11,8 +11,8 @@
 namespace qbx::testing {
 
 struct WAttachment {
-    std::string name;      // code page 936 bytes, any length up to 255
-    std::string content;   // the file's bytes
+    std::string name;     // code page 936 bytes, any length up to 255
+    std::string content;  // the file's bytes
     double saveTime = 45000.5;
     uint32_t key = 0x1234ABCD;
     std::optional<int32_t> size;  // stored Size; defaults to content.size()
@@ -25,15 +25,15 @@ struct WNode {
     std::string title;  // code page 936 bytes
     int depth = 0;      // leading TABs of the catalog line
     int32_t icon = 2;
-    int32_t contentFormat = 0;  // 0-2 scrambled, 3-4 compressed, other stored as is
-    std::optional<std::string> body;  // nothing: ContentFlag 0
+    int32_t contentFormat = 0;              // 0-2 scrambled, 3-4 compressed, other stored as is
+    std::optional<std::string> body;        // nothing: ContentFlag 0
     std::string author, keyword, password;  // at most 16, 52, 12 bytes
     double pubDate = 45000.25;
     uint32_t key = 0x5A5A1234;
     std::vector<WAttachment> attachments;
-    std::optional<int32_t> contentFlag;      // overrides the flag the body implies
-    std::optional<std::string> rawBodyBlock; // body payload as stored, after its i32 length
-    std::optional<int32_t> bodyLength;       // overrides the stored i32 length
+    std::optional<int32_t> contentFlag;       // overrides the flag the body implies
+    std::optional<std::string> rawBodyBlock;  // body payload as stored, after its i32 length
+    std::optional<int32_t> bodyLength;        // overrides the stored i32 length
 };
 
 struct WDocument {
@@ -52,8 +52,8 @@ struct WDocument {
 struct WLayout {
     int32_t catalogPos = 0;
     std::vector<int32_t> nodePos;
-    std::vector<int32_t> attachPos;                 // 0 when the node has none
-    std::vector<std::vector<int32_t>> dataPos;      // per node, per attachment
+    std::vector<int32_t> attachPos;             // 0 when the node has none
+    std::vector<std::vector<int32_t>> dataPos;  // per node, per attachment
 };
 
 std::string BuildDocument(const WDocument& doc, WLayout* layout = nullptr);

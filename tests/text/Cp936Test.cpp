@@ -16,7 +16,11 @@ TEST(Cp936Test, DecodesAndReplacesUndecodableBytes) {
         {"ascii", "abc\r\n", "abc\r\n"},
         {"chinese", "\xD6\xD0\xCE\xC4", "中文"},
         {"euro at 0x80", "\x80", "€"},
-        {"0xFF is no character", "a\xFF" "b", "a\xEF\xBF\xBD" "b"},
+        {"0xFF is no character",
+         "a\xFF"
+         "b",
+         "a\xEF\xBF\xBD"
+         "b"},
         {"lead byte cut off at the end", "a\xD6", "a\xEF\xBF\xBD"},
         {"nul kept", std::string("a\0b", 3), std::string("a\0b", 3)},
     };
@@ -29,7 +33,10 @@ TEST(Cp936Test, EncodesAndTellsWhenCharactersAreMissing) {
     EXPECT_FALSE(lossy);
     EXPECT_EQ(Utf8ToCp936("a😀b", &lossy), "a?b");
     EXPECT_TRUE(lossy);
-    EXPECT_EQ(Utf8ToCp936("a\xFF" "b", &lossy), "a?b");
+    EXPECT_EQ(Utf8ToCp936("a\xFF"
+                          "b",
+                          &lossy),
+              "a?b");
     EXPECT_TRUE(lossy);
 }
 
