@@ -1,5 +1,6 @@
 #include "QbxCatalog.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "QbxFormat.h"
@@ -27,14 +28,25 @@ TQbxCatalog BuildCatalog(std::vector<uint8_t> text, const std::vector<uint8_t>& 
     const uint8_t* end = nul ? static_cast<const uint8_t*>(nul) : begin + c.Text.size();
     c.Nodes.reserve(std::min<size_t>(entryCount, static_cast<size_t>(end - begin) + 1));
 
-    std::vector<int32_t> lastChild;  // per node, to append children in order
-    int32_t lastTopLevel = -1;
+    // Nodes arrive in pre-order, so only the nodes on the path to the newest
+    // one can still get children: the last child per level of that path is all
+    // that is needed to link new siblings.
+    std::vector<int32_t> lastAtLevel = {-1};
     int32_t previous = -1;
     int32_t previousTabs = 0;
+    // The next CR and LF at or after p, each searched again only once passed,
+    // so the scan stays linear whichever line ends the text uses.
+    auto next = [end](const uint8_t* from, uint8_t byte) {
+        const void* hit = std::memchr(from, byte, static_cast<size_t>(end - from));
+        return hit ? static_cast<const uint8_t*>(hit) : end;
+    };
     const uint8_t* p = begin;
+    const uint8_t* nextCr = p < end ? next(p, '\r') : end;
+    const uint8_t* nextLf = p < end ? next(p, '\n') : end;
     while (p < end && c.Nodes.size() < entryCount) {
-        const uint8_t* lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n') ++lineEnd;
+        if (nextCr < p) nextCr = next(p, '\r');
+        if (nextLf < p) nextLf = next(p, '\n');
+        const uint8_t* lineEnd = std::min(nextCr, nextLf);
         TCatalogNode n;
         const uint8_t* title = p;
         while (title < lineEnd && *title == '\t') ++title;
@@ -56,16 +68,19 @@ TQbxCatalog BuildCatalog(std::vector<uint8_t> text, const std::vector<uint8_t>& 
         const int32_t self = static_cast<int32_t>(c.Nodes.size());
         n.Parent = parent;
         n.Level = parent < 0 ? 0 : c.Nodes[static_cast<size_t>(parent)].Level + 1;
-        int32_t& tail = parent < 0 ? lastTopLevel : lastChild[static_cast<size_t>(parent)];
-        if (tail < 0) {
+        const auto level = static_cast<size_t>(n.Level);
+        if (lastAtLevel[level] < 0) {
             if (parent >= 0) c.Nodes[static_cast<size_t>(parent)].FirstChild = self;
         } else {
-            c.Nodes[static_cast<size_t>(tail)].NextSibling = self;
+            c.Nodes[static_cast<size_t>(lastAtLevel[level])].NextSibling = self;
         }
-        tail = self;
+        lastAtLevel[level] = self;
+        if (lastAtLevel.size() == level + 1)
+            lastAtLevel.push_back(-1);
+        else
+            lastAtLevel[level + 1] = -1;  // the new node has no children yet
         if (IsRecycleBinIcon(n.IconIndex)) c.RecycleBin = self;
         c.Nodes.push_back(n);
-        lastChild.push_back(-1);
         previous = self;
         previousTabs = n.Tabs;
 

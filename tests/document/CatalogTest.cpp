@@ -69,6 +69,31 @@ TEST(CatalogTest, LinksAndLevelsDescribeThePreOrderTree) {
     EXPECT_EQ(n[2].Tabs, 2);
 }
 
+TEST(CatalogTest, ChildAndSiblingLinksAgreeWithParentsOnRandomTabSequences) {
+    uint32_t seed = 7;
+    for (int round = 0; round < 50; ++round) {
+        std::string text;
+        for (int i = 0; i < 200; ++i) {
+            seed = seed * 1103515245 + 12345;
+            text += std::string((seed >> 16) % 6, '\t') + "n\r\n";
+        }
+        const TQbxCatalog c = Build(text, 200);
+        for (int i = 0; i < c.Count(); ++i) {
+            const TCatalogNode& n = c.Nodes[static_cast<size_t>(i)];
+            int firstChild = -1, nextSibling = -1;
+            for (int j = i + 1; j < c.Count(); ++j) {
+                const int parent = c.Nodes[static_cast<size_t>(j)].Parent;
+                if (parent == i && firstChild < 0) firstChild = j;
+                if (parent == n.Parent && nextSibling < 0) nextSibling = j;
+            }
+            ASSERT_EQ(n.FirstChild, firstChild) << "round " << round << " node " << i;
+            ASSERT_EQ(n.NextSibling, nextSibling) << "round " << round << " node " << i;
+            ASSERT_LT(n.Parent, i);
+            ASSERT_EQ(n.Level, n.Parent < 0 ? 0 : c.Nodes[static_cast<size_t>(n.Parent)].Level + 1);
+        }
+    }
+}
+
 TEST(CatalogTest, LineAndEntryCountsThatDifferUseTheLinesWithAnEntry) {
     EXPECT_EQ(Shape(Build("A\r\nB\r\nC", 2)), "A:-1 B:-1");
     EXPECT_EQ(Shape(Build("A\r\nB", 5)), "A:-1 B:-1");
