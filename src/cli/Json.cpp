@@ -74,7 +74,10 @@ std::string JsonArray(const std::vector<std::string>& elements) {
 
 std::string JsonIntArray(const std::vector<int64_t>& values) {
     std::string out = "[";
-    for (size_t i = 0; i < values.size(); ++i) out += (i ? "," : "") + std::to_string(values[i]);
+    for (size_t i = 0; i < values.size(); ++i) {
+        if (i) out += ',';
+        out += std::to_string(values[i]);
+    }
     return out + "]";
 }
 
