@@ -15,7 +15,9 @@
 #include "document/QbxSearch.h"
 #include "document/QbxText.h"
 #include "document/QbxUnit.h"
+#include "text/BodyText.h"
 #include "text/Cp936.h"
+#include "text/TextSearch.h"
 
 namespace qbx {
 namespace {
@@ -235,21 +237,37 @@ void Extract(const ToolOptions& o, std::ostream&) {
     d.doc->ExtractAttachment(o.args[3], att);
 }
 
+// The English texts of the window's messages for these two refusals.
+constexpr const char* kMustSelectNode = "You must select a node";
+constexpr const char* kNodeNeedsChildren = "Selecting node must have children nodes";
+
 void Search(const ToolOptions& o, std::ostream& out) {
     Expect(o, 3, "DOC KIND TEXT");
     const std::string& kind = o.args[1];
-    if (kind != "title" && kind != "keyword") throw UsageError("KIND must be title or keyword, not \"" + kind + "\"");
+    if (kind != "title" && kind != "keyword" && kind != "local" && kind != "full")
+        throw UsageError("KIND must be title, keyword, local or full, not \"" + kind + "\"");
     OpenDoc d = OpenWithPassword(o, o.args[0]);
-    const std::string text = Utf8ToCp936(o.args[2]);
     std::vector<int> hits;
     if (kind == "title") {
-        hits = TitleSearch(d.catalog, text);
-    } else {
-        const std::string needle = AsciiLower(text);
+        hits = TitleSearch(d.catalog, Utf8ToCp936(o.args[2]));
+    } else if (kind == "keyword") {
+        const std::string needle = AsciiLower(Utf8ToCp936(o.args[2]));
         for (int i = 0; i < d.catalog.Count(); ++i) {
             d.doc->ReadNode(d.catalog.Nodes[static_cast<size_t>(i)].NodePos);
             if (ContainsAsciiCaseless(FieldText(d.doc->Node.Keyword), needle)) hits.push_back(i);
         }
+    } else {
+        const QString text = QString::fromStdString(o.args[2]);
+        int first = 0, end = d.catalog.Count();
+        if (kind == "local") {
+            if (!o.node) throw Refusal(kMustSelectNode);
+            const TCatalogNode& node = NodeAt(d, *o.node);
+            if (node.FirstChild < 0) throw Refusal(kNodeNeedsChildren);
+            const int index = static_cast<int>(&node - d.catalog.Nodes.data());
+            first = index + 1;
+            end = d.catalog.SubtreeEnd(index);
+        }
+        hits = SearchBodies(*d.doc, d.catalog, text, first, end);
     }
     std::vector<std::string> rows;
     for (int i : hits) {
@@ -262,12 +280,25 @@ void Search(const ToolOptions& o, std::ostream& out) {
     if (o.json) out << JsonArray(rows) << "\n";
 }
 
+// The node's displayed text, as the content view shows it, in UTF-8.
+void Text(const ToolOptions& o, std::ostream& out) {
+    Expect(o, 2, "DOC INDEX");
+    OpenDoc d = OpenWithPassword(o, o.args[0]);
+    const TCatalogNode& n = NodeAt(d, o.args[1]);
+    CheckNodePassword(o, d, n);
+    d.doc->ReadNode(n.NodePos);
+    if (d.doc->Node.ContentFlag != 1) return;
+    std::vector<uint8_t> body;
+    d.doc->ReadNodeContent(body);
+    out << BodyDisplayedText({reinterpret_cast<const char*>(body.data()), body.size()}).toStdString();
+}
+
 }  // namespace
 
 void RunToolCommand(const ToolOptions& o, std::ostream& out) {
     static const std::map<std::string, std::function<void(const ToolOptions&, std::ostream&)>> commands = {
         {"info", Info},       {"tree", Tree},     {"body", Body}, {"attachments", Attachments},
-        {"extract", Extract}, {"search", Search},
+        {"extract", Extract}, {"search", Search}, {"text", Text},
     };
     const auto it = commands.find(o.command);
     if (it == commands.end()) throw UsageError("unknown command \"" + o.command + "\"");

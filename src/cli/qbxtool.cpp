@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 #include "QbxToolCommands.h"
 #include "document/QbxError.h"
@@ -16,7 +17,8 @@ constexpr const char* kUsage =
     "  body DOC INDEX               the node's decoded body bytes to standard output\n"
     "  attachments DOC INDEX        the node's attachment list\n"
     "  extract DOC INDEX ATT FILE   write attachment ATT (0-based) of node INDEX to FILE\n"
-    "  search DOC KIND TEXT         KIND is title or keyword\n"
+    "  text DOC INDEX               the node's displayed text (UTF-8, \\n line ends)\n"
+    "  search DOC KIND TEXT         KIND is title, keyword, full, or local with --node INDEX\n"
     "INDEX is the node's absolute index (its catalog line). Exit status: 0 done, 1 usage,\n"
     "2 the document cannot be read, 3 a password is missing or wrong.\n";
 
@@ -27,34 +29,39 @@ int64_t ParseOffset(const std::string& text) {
     return v;
 }
 
+// Options may stand anywhere; the other arguments are the command and its own.
 qbx::ToolOptions ParseArguments(int argc, char** argv) {
     qbx::ToolOptions o;
-    int i = 1;
-    auto value = [&](std::string_view flag) -> std::string {
-        if (i + 1 >= argc) throw qbx::UsageError(std::string(flag) + " needs a value");
-        return argv[++i];
-    };
-    for (; i < argc && std::string_view(argv[i]).starts_with("--"); ++i) {
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
         const std::string_view a = argv[i];
+        auto value = [&]() -> std::string {
+            if (i + 1 >= argc) throw qbx::UsageError(std::string(a) + " needs a value");
+            return argv[++i];
+        };
         if (a == "--json") {
             o.json = true;
         } else if (a == "--offset") {
-            const std::string v = value(a);
+            const std::string v = value();
             o.offset = v == "auto" ? std::nullopt : std::optional<int64_t>(ParseOffset(v));
         } else if (a == "--password") {
-            o.password = value(a);
+            o.password = value();
         } else if (a == "--node-password") {
-            o.nodePassword = value(a);
+            o.nodePassword = value();
+        } else if (a == "--node") {
+            o.node = value();
         } else if (a == "--help") {
             std::cout << kUsage;
             std::exit(qbx::kExitDone);
-        } else {
+        } else if (a.starts_with("--")) {
             throw qbx::UsageError("unknown option " + std::string(a));
+        } else {
+            words.emplace_back(a);
         }
     }
-    if (i >= argc) throw qbx::UsageError("no command given");
-    o.command = argv[i++];
-    for (; i < argc; ++i) o.args.emplace_back(argv[i]);
+    if (words.empty()) throw qbx::UsageError("no command given");
+    o.command = words.front();
+    o.args.assign(words.begin() + 1, words.end());
     return o;
 }
 
@@ -66,6 +73,9 @@ int main(int argc, char** argv) {
         qbx::RunToolCommand(ParseArguments(argc, argv), std::cout);
         std::cout.flush();
         return std::cout ? qbx::kExitDone : qbx::kExitUnreadable;
+    } catch (const qbx::Refusal& e) {
+        std::cerr << "qbxtool: " << e.what() << "\n";
+        return qbx::kExitUsage;
     } catch (const qbx::UsageError& e) {
         std::cerr << "qbxtool: " << e.what() << "\n" << kUsage;
         return qbx::kExitUsage;

@@ -167,7 +167,7 @@ TEST_F(QbxToolTest, ExitStatuses) {
         {{"body", plain, "x"}, 1, "INDEX must be a number"},
         {{"body", plain, "4"}, 1, "there is no node 4"},
         {{"extract", plain, "1", "5", dir.File("x")}, 1, "has no attachment 5"},
-        {{"search", plain, "full", "x"}, 1, "KIND must be title or keyword"},
+        {{"search", plain, "fuzzy", "x"}, 1, "KIND must be title, keyword, local or full"},
         {{"--offset", "-3", "info", plain}, 1, "--offset"},
         {{"info", dir.File("missing.qbx")}, 2, "No such file"},
         {{"info", dir.Path().string()}, 2, "Is a directory"},
