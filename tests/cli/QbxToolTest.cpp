@@ -212,5 +212,56 @@ TEST_F(QbxToolTest, TextOutputIsReadable) {
     EXPECT_NE(list.out.find("3 Bytes  2000-01-06 00:00:00  2147483649"), std::string::npos) << list.out;
 }
 
+// A tree whose bodies hold "moon" in RTF, compressed RTF and plain text, and
+// one title with it that must not count for the text searches.
+WDocument MoonFixture() {
+    WDocument doc;
+    doc.nodes = {
+        {.title = "moon in title only", .contentFormat = 0, .body = "nothing here"},
+        {.title = "poems", .icon = 1},
+        {.title = "rtf", .depth = 1, .contentFormat = 2, .body = "{\\rtf1 bright {\\b MO}ON\\par}"},
+        {.title = "zipped rtf", .depth = 1, .contentFormat = 3, .body = "{\\rtf1 \\'d4\\'c2 moon}"},
+        {.title = "deeper", .depth = 2, .contentFormat = 4, .body = "plain\r\nMoonlight\r\n"},
+        {.title = "no body but keyword", .depth = 1, .keyword = "moon"},
+        {.title = "outside", .contentFormat = 0, .body = "the moon again"},
+    };
+    return doc;
+}
+
+TEST_F(QbxToolTest, TextShowsTheDisplayedText) {
+    const std::string path = Save(MoonFixture());
+    EXPECT_EQ(Run({"text", path, "2"}).out, "bright MOON\n");
+    EXPECT_EQ(Run({"text", path, "3"}).out, "月 moon");
+    EXPECT_EQ(Run({"text", path, "4"}).out, "plain\nMoonlight\n");
+    EXPECT_EQ(Run({"text", path, "1"}).out, "");
+}
+
+TEST_F(QbxToolTest, LocalAndFullTextSearch) {
+    const std::string path = Save(MoonFixture());
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* out;
+    } cases[] = {
+        {{"search", path, "full", "moon"}, 0, "2\trtf\n3\tzipped rtf\n4\tdeeper\n6\toutside\n"},
+        {{"search", path, "full", "月"}, 0, "3\tzipped rtf\n"},
+        {{"search", path, "full", "absent"}, 0, ""},
+        {{"search", path, "local", "moon", "--node", "1"}, 0, "2\trtf\n3\tzipped rtf\n4\tdeeper\n"},
+        {{"--node", "3", "search", path, "local", "moon"}, 0, "4\tdeeper\n"},
+        {{"search", path, "local", "moon"}, 1, ""},
+        {{"search", path, "local", "moon", "--node", "2"}, 1, ""},
+        {{"search", path, "local", "moon", "--node", "99"}, 1, ""},
+    };
+    for (const auto& c : cases) {
+        const Result r = Run(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args[2] << " " << c.args[3] << "\n" << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[2] << " " << c.args[3];
+    }
+    EXPECT_EQ(Run({"search", path, "local", "x"}).err, "qbxtool: You must select a node\n");
+    EXPECT_EQ(Run({"search", path, "local", "x", "--node", "6"}).err,
+              "qbxtool: Selecting node must have children nodes\n");
+    EXPECT_EQ(Run({"--json", "search", path, "full", "bright"}).out, "[\n{\"index\":2,\"title\":\"rtf\"}\n]\n");
+}
+
 }  // namespace
 }  // namespace qbx
