@@ -20,6 +20,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/bench_document
+	$(BUILD)/bench/bench_text
 
 fuzz: deps
 	fuzz/run.sh fuzz_document 60

@@ -9,6 +9,7 @@ packages=(
   zlib1g-dev libdeflate-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  unrtf
 )
 
 missing=()

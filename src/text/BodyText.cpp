@@ -9,6 +9,7 @@ bool LooksLikeRtf(std::string_view body) { return body.substr(0, 5) == "{\\rtf";
 
 QString PlainBodyText(std::string_view body) {
     QString text = Cp936ToUnicode(body);
+    if (body.find('\r') == std::string_view::npos) return text;
     // CR LF and lone CR become LF, in place.
     qsizetype out = 0;
     const qsizetype n = text.size();

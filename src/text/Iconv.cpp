@@ -1,5 +1,6 @@
 #include "Iconv.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <stdexcept>
@@ -37,36 +38,17 @@ IconvConverter::IconvConverter(const char* to, const char* from) : cd_(iconv_ope
 
 IconvConverter::~IconvConverter() { iconv_close(cd_); }
 
-std::string IconvConverter::Convert(std::string_view in, std::string_view replacement, Input input, bool* lossy) {
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    std::string out(in.size() * 2 + 16, '\0');
-    char* src = const_cast<char*>(in.data());
-    size_t srcLeft = in.size();
-    size_t used = 0;
-    while (srcLeft > 0) {
-        char* dst = out.data() + used;
-        size_t dstLeft = out.size() - used;
-        const size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
-        used = out.size() - dstLeft;
-        if (rc != static_cast<size_t>(-1)) break;
-        if (errno == E2BIG) {
-            out.resize(out.size() * 2);
-            continue;
-        }
-        // EILSEQ, or EINVAL for a sequence cut off at the end: replace and skip.
-        if (lossy) *lossy = true;
-        if (out.size() < used + replacement.size() + 16) out.resize(out.size() * 2 + replacement.size() + 16);
-        out.replace(used, replacement.size(), replacement);
-        used += replacement.size();
-        const size_t skip = input == Input::Utf8    ? Utf8SkipLength(src, srcLeft)
-                            : input == Input::Utf16 ? Utf16SkipLength(src, srcLeft)
-                                                    : 1;
-        src += skip;
-        srcLeft -= skip;
-        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+void IconvConverter::Reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
+
+size_t IconvConverter::SkipLength(Input input, const char* p, size_t left) {
+    switch (input) {
+    case Input::Utf8:
+        return Utf8SkipLength(p, left);
+    case Input::Utf16:
+        return Utf16SkipLength(p, left);
+    default:
+        return 1;
     }
-    out.resize(used);
-    return out;
 }
 
 }  // namespace qbx

@@ -250,12 +250,14 @@ public:
                 ++pos_;
                 CloseGroup();
             } else if (c == '\\') {
-                ++pos_;
-                ControlSequence();
+                if (!TextRun()) {
+                    ++pos_;
+                    ControlSequence();
+                }
             } else if (c == '\r' || c == '\n') {
                 ++pos_;
-            } else {
-                PlainBytes();
+            } else if (!TextRun()) {
+                AppendByte(static_cast<uint8_t>(in_[pos_++]));
             }
         }
         while (!stack_.empty()) CloseGroup();
@@ -373,22 +375,30 @@ private:
         }
     }
 
-    // A run of ordinary bytes, taken in one go.
-    void PlainBytes() {
-        if (top_.dest == Dest::Text && skipCount_ == 0 && !stack_.empty()) {
-            const size_t start = pos_;
+    // A run of ordinary bytes and \'hh escapes of shown text, taken in one
+    // go: most of a Chinese body is escapes. False when it took nothing.
+    bool TextRun() {
+        if (top_.dest != Dest::Text || skipCount_ != 0 || stack_.empty()) return false;
+        const size_t start = pos_;
+        {
+            if (runBytes_.empty()) runCodePage_ = CodePage();
             while (pos_ < in_.size()) {
                 const char c = in_[pos_];
-                if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' || c == '\0') break;
+                if (c == '\\') {
+                    if (pos_ + 3 >= in_.size() || in_[pos_ + 1] != '\'') break;
+                    const int hi = HexValue(static_cast<uint8_t>(in_[pos_ + 2]));
+                    const int lo = HexValue(static_cast<uint8_t>(in_[pos_ + 3]));
+                    if (hi < 0 || lo < 0) break;
+                    runBytes_.push_back(static_cast<char>(hi << 4 | lo));
+                    pos_ += 4;
+                    continue;
+                }
+                if (c == '{' || c == '}' || c == '\r' || c == '\n' || c == '\0') break;
+                runBytes_.push_back(c);
                 ++pos_;
             }
-            if (pos_ > start) {
-                if (runBytes_.empty()) runCodePage_ = CodePage();
-                runBytes_.append(in_.data() + start, pos_ - start);
-                return;
-            }
         }
-        AppendByte(static_cast<uint8_t>(in_[pos_++]));
+        return pos_ > start;
     }
 
     void AppendChar(char16_t ch) {
