@@ -26,4 +26,4 @@ export QT_QPA_PLATFORM=offscreen
 # Qt keeps caches for the whole process; only real leaks in our code matter here.
 export ASAN_OPTIONS=detect_leaks=0
 "$build/fuzz/$target" -max_total_time="$seconds" -max_len=65536 -rss_limit_mb=4096 -timeout=30 \
-  -print_final_stats=1 "$corpus" 2>&1 | grep -v -E '^#[0-9]+ +(NEW|REDUCE|pulse)' || exit "${PIPESTATUS[0]}"
+  -print_final_stats=1 "$corpus" 2>&1 | grep -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)' || exit "${PIPESTATUS[0]}"

@@ -5,11 +5,8 @@
 
 #include <QString>
 #include <QTextDocument>
-#include <ostream>
 
-// Shows QStrings as text in test failures.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList& l, std::ostream* os) { *os << '[' << l.join(", ").toStdString() << ']'; }
+#include "support/QtPrinting.h"
 
 namespace qbx::testing {
 
