@@ -12,6 +12,7 @@
 #include <random>
 #include <string_view>
 
+#include "RatioReporter.h"
 #include "document/QbxCatalog.h"
 #include "document/QbxUnit.h"
 #include "support/QbxWriter.h"
@@ -163,24 +164,6 @@ BENCHMARK(ReadAllRecordsBaseline_PlainReads)->Unit(benchmark::kMillisecond);
 BENCHMARK(ExtractAttachment50MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(ExtractBaseline_ZlibInMemory)->Unit(benchmark::kMillisecond);
 
-// Collects each benchmark's time per iteration so the ratios can be printed.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> times;
-};
-
-void PrintRatio(const RatioReporter& r, const char* what, const char* measured, const char* baseline,
-                const char* target) {
-    const auto m = r.times.find(measured), b = r.times.find(baseline);
-    if (m == r.times.end() || b == r.times.end()) return;
-    std::printf("%-40s %6.2fx the baseline's time   (%s)\n", what, m->second / b->second, target);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -188,13 +171,12 @@ int main(int argc, char** argv) {
     Big();  // build the documents before anything is timed
     Attachment();
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nRatios (measured / baseline, same run):\n");
-    PrintRatio(reporter, "open 1,000,000 nodes", "OpenDocument", "OpenBaseline_ReadAndSplitLines", "target <= 2x");
-    PrintRatio(reporter, "read 1,000,000 node records", "ReadAllRecords", "ReadAllRecordsBaseline_PlainReads",
-               "target <= 1.5x");
-    PrintRatio(reporter, "extract a 50 MB attachment", "ExtractAttachment50MB", "ExtractBaseline_ZlibInMemory",
-               "target <= 0.67x, i.e. >= 1.5x zlib's throughput");
+    RunWithRatios(reporter);
+    reporter.PrintRatio("open 1,000,000 nodes", "OpenDocument", "OpenBaseline_ReadAndSplitLines", "target <= 2x");
+    reporter.PrintRatio("read 1,000,000 node records", "ReadAllRecords", "ReadAllRecordsBaseline_PlainReads",
+                        "target <= 1.5x");
+    reporter.PrintRatio("extract a 50 MB attachment", "ExtractAttachment50MB", "ExtractBaseline_ZlibInMemory",
+                        "target <= 0.67x, i.e. >= 1.5x zlib's throughput");
     benchmark::Shutdown();
     return 0;
 }

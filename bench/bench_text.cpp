@@ -10,6 +10,7 @@
 #include <map>
 #include <random>
 
+#include "RatioReporter.h"
 #include "document/QbxCatalog.h"
 #include "document/QbxUnit.h"
 #include "support/QbxWriter.h"
@@ -169,22 +170,6 @@ BENCHMARK(DisplayedTextBaseline_Unrtf)->Unit(benchmark::kMillisecond)->UseRealTi
 BENCHMARK(FullTextSearch200MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FullTextBaseline_InflateAndDecode)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            if (r.run_type == Run::RT_Iteration)
-                times[r.benchmark_name().substr(0, r.benchmark_name().find('/'))] = r.GetAdjustedRealTime();
-    }
-    void Print(const char* what, const char* measured, const char* baseline, const char* target) const {
-        const auto m = times.find(measured), b = times.find(baseline);
-        if (m == times.end() || b == times.end() || m->second <= 0 || b->second <= 0) return;
-        std::printf("%-44s %6.3fx the baseline's time   (%s)\n", what, m->second / b->second, target);
-    }
-    std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -192,12 +177,11 @@ int main(int argc, char** argv) {
     Rtf();  // build the inputs before anything is timed
     Search();
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nRatios (measured / baseline, same run):\n");
-    reporter.Print("displayed text of a 10 MB RTF body", "DisplayedTextOf10MBRtf", "DisplayedTextBaseline_Unrtf",
-                   "target <= 0.1x, i.e. >= 10x unrtf's throughput");
-    reporter.Print("full-text search over 200 MB of bodies", "FullTextSearch200MB", "FullTextBaseline_InflateAndDecode",
-                   "target <= 2x");
+    RunWithRatios(reporter);
+    reporter.PrintRatio("displayed text of a 10 MB RTF body", "DisplayedTextOf10MBRtf", "DisplayedTextBaseline_Unrtf",
+                        "target <= 0.1x, i.e. >= 10x unrtf's throughput");
+    reporter.PrintRatio("full-text search over 200 MB of bodies", "FullTextSearch200MB",
+                        "FullTextBaseline_InflateAndDecode", "target <= 2x");
     benchmark::Shutdown();
     return 0;
 }

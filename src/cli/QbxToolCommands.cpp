@@ -179,16 +179,23 @@ void Tree(const ToolOptions& o, std::ostream& out) {
     if (o.json) out << JsonArray(rows) << "\n";
 }
 
-void Body(const ToolOptions& o, std::ostream& out) {
+// The decoded body of node INDEX (the command's second argument), or nothing
+// for a node without one.
+std::optional<std::vector<uint8_t>> NodeBody(const ToolOptions& o) {
     Expect(o, 2, "DOC INDEX");
     OpenDoc d = OpenWithPassword(o, o.args[0]);
     const TCatalogNode& n = NodeAt(d, o.args[1]);
     CheckNodePassword(o, d, n);
     d.doc->ReadNode(n.NodePos);
-    if (d.doc->Node.ContentFlag != 1) return;  // no body
+    if (d.doc->Node.ContentFlag != 1) return std::nullopt;
     std::vector<uint8_t> body;
     d.doc->ReadNodeContent(body);
-    out.write(reinterpret_cast<const char*>(body.data()), static_cast<std::streamsize>(body.size()));
+    return body;
+}
+
+void Body(const ToolOptions& o, std::ostream& out) {
+    if (const auto body = NodeBody(o))
+        out.write(reinterpret_cast<const char*>(body->data()), static_cast<std::streamsize>(body->size()));
 }
 
 std::vector<TAttachmentItem> NodeAttachments(const ToolOptions& o, OpenDoc& d, const std::string& indexText) {
@@ -282,15 +289,8 @@ void Search(const ToolOptions& o, std::ostream& out) {
 
 // The node's displayed text, as the content view shows it, in UTF-8.
 void Text(const ToolOptions& o, std::ostream& out) {
-    Expect(o, 2, "DOC INDEX");
-    OpenDoc d = OpenWithPassword(o, o.args[0]);
-    const TCatalogNode& n = NodeAt(d, o.args[1]);
-    CheckNodePassword(o, d, n);
-    d.doc->ReadNode(n.NodePos);
-    if (d.doc->Node.ContentFlag != 1) return;
-    std::vector<uint8_t> body;
-    d.doc->ReadNodeContent(body);
-    out << BodyDisplayedText({reinterpret_cast<const char*>(body.data()), body.size()}).toStdString();
+    if (const auto body = NodeBody(o))
+        out << BodyDisplayedText({reinterpret_cast<const char*>(body->data()), body->size()}).toStdString();
 }
 
 }  // namespace
