@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "controls/ZqLabel.h"
+#include "dialogs/ErrorShowUnit.h"
+#include "dialogs/QbxAbout.h"
+#include "settings/QbxConst.h"
+#include "settings/RegUnit.h"
+#include "support/QtPrinting.h"
+#include "support/ScriptedInteraction.h"
+
+namespace qbx {
+namespace {
+
+using testing::ScriptedInteraction;
+
+}  // namespace
+namespace testing {
+struct ThrownForTest : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+}  // namespace testing
+namespace {
+
+TEST(ErrorReportTest, ElevenLinesInEitherLanguage) {
+    ResetMessageTable();
+    const QStringList chinese = ErrorReportLines("damaged document: catalog");
+    ASSERT_EQ(chinese.size(), 11);
+    EXPECT_EQ(chinese[0], QString::fromUtf8("[出错日期]"));
+    EXPECT_FALSE(chinese[1].isEmpty());
+    EXPECT_EQ(chinese[3], QString::fromUtf8("[Quirebox版本]"));
+    EXPECT_EQ(chinese[4], "Version 1.0");
+    EXPECT_EQ(chinese[6], QString::fromUtf8("[出错信息]"));
+    EXPECT_EQ(chinese[7], "damaged document: catalog");
+    EXPECT_EQ(chinese[9], QString::fromUtf8("[当前用法]"));
+    EXPECT_EQ(chinese[10], "Please tell me,Thank you!");
+    for (int i : {2, 5, 8}) EXPECT_TRUE(chinese[i].isEmpty());
+    EXPECT_EQ(ErrorReportLines(QString()).size(), 11);
+    EXPECT_TRUE(ErrorReportLines(QString())[7].isEmpty());
+
+    MessageTable[26] = "Error Date";
+    MessageTable[29] = "Current Usage";
+    const QStringList english = ErrorReportLines("x");
+    EXPECT_EQ(english[0], "[Error Date]");
+    EXPECT_EQ(english[9], "[Current Usage]");
+    EXPECT_EQ(english[4], chinese[4]);
+    EXPECT_EQ(english[10], chinese[10]);
+    ResetMessageTable();
+}
+
+TEST(ErrorReportTest, EnterReportsEscapeCloses) {
+    ScriptedInteraction script;
+    TErrorShowForm form;
+    form.show();
+    form.Memo->setPlainText("report");
+    form.Memo->setFocus();
+    form.Memo->moveCursor(QTextCursor::End);
+    QTest::keyClick(form.Memo, Qt::Key_Return);
+    ASSERT_EQ(script.openedUrls.size(), 1u);
+    EXPECT_EQ(script.openedUrls[0], ErrorReportMailUrl());
+    EXPECT_TRUE(script.openedUrls[0].toString().endsWith("?subject=Error Report"));
+    EXPECT_TRUE(script.openedUrls[0].toString().startsWith("mailto:"));
+    EXPECT_EQ(form.Memo->toPlainText(), "report\n");  // the line break goes through too
+    EXPECT_TRUE(form.isVisible());                    // reporting leaves the dialog open
+    form.OkSpeedButton->setFocus();
+    QTest::keyClick(&form, Qt::Key_Enter);
+    EXPECT_EQ(script.openedUrls.size(), 2u);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+TEST(ErrorReportTest, ExceptionsFromEventHandlersEndInTheReport) {
+    ScriptedInteraction script;
+    QPushButton button("fail");
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        ++clicks;
+        throw qbx::testing::ThrownForTest("damaged document: body \xD6\xD0");
+    });
+    button.show();
+    TQbxApplication::ErrorReportInstalled = false;  // before the main window: a plain message box
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(script.asked.size(), 1u);
+    EXPECT_EQ(script.asked[0].kind, "message");
+    TQbxApplication::ErrorReportInstalled = true;
+    QTest::mouseClick(&button, Qt::LeftButton);
+    ASSERT_EQ(script.asked.size(), 2u);
+    EXPECT_EQ(script.asked[1].kind, "dialog");
+    EXPECT_EQ(script.asked[1].text, "ErrorShowForm");
+    EXPECT_EQ(clicks, 2);  // and the program goes on
+    EXPECT_EQ(ErrorText("name \xD6\xD0 x"), QString::fromUtf8("name 中 x"));
+    EXPECT_EQ(ErrorText("plain \xE4\xB8\xAD"), QString::fromUtf8("plain 中"));
+    TQbxApplication::ErrorReportInstalled = false;
+}
+
+TEST(AboutBoxTest, VersionKeysAndLink) {
+    ScriptedInteraction script;
+    TAboutForm about;
+    EXPECT_EQ(about.myLabel2->text(), "Version 1.0");
+    EXPECT_EQ(about.windowTitle(), QString::fromUtf8("版权信息"));
+    about.show();
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_TRUE(about.isVisible());
+    emit about.ZqLabel1->clicked();
+    ASSERT_EQ(script.openedUrls.size(), 1u);
+    EXPECT_EQ(script.openedUrls[0].toString(), kHomePageUrl);
+    QTest::keyClick(&about, Qt::Key_Return);
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+}
+
+TEST(AboutBoxTest, TheSplashIsShorterAndHasNoButton) {
+    TAboutForm splash;
+    splash.MakeSplash();
+    EXPECT_EQ(splash.height(), 188);
+    EXPECT_TRUE(splash.OkSpeedButton->isHidden());
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash.myLabel2->text(), "Version 1.0");
+}
+
+}  // namespace
+}  // namespace qbx
