@@ -1,0 +1,75 @@
+// The layout commands of the main window: status bar, title bar (left pane),
+// toolbars, toolbar reset, full screen, exit; the about box and the language switch.
+#include <QAction>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "MainUnit.h"
+#include "MenuLayout.h"
+#include "controls/Interaction.h"
+#include "dialogs/QbxAbout.h"
+
+namespace qbx {
+
+QString TQbxForm::ToolbarNameOf(const QString& actionName) {
+    return actionName.left(std::max<qsizetype>(actionName.size() - 6, 0)) + QStringLiteral("Bar");
+}
+
+void TQbxForm::StatusMenuItemClick() { statusBar()->setVisible(Action("StatusAction")->isChecked()); }
+
+void TQbxForm::TitleMenuItemClick() {
+    const bool shown = Action("TitleAction")->isChecked();
+    LeftForm->setVisible(shown);  // the splitter's handle goes with the pane
+}
+
+void TQbxForm::SearchToolPopClick(QAction* action) {
+    if (QToolBar* bar = ToolBar(ToolbarNameOf(action->objectName())))
+        SetToolbarVisible(bar->objectName(), action->isChecked());
+}
+
+// The check follows the toolbar, however it was hidden.
+void TQbxForm::FileToolActionUpdate(QAction* action) {
+    if (QToolBar* bar = ToolBar(ToolbarNameOf(action->objectName())))
+        action->setChecked(Toolbar(bar->objectName()).Visible);
+}
+
+void TQbxForm::ToolsMenuItemClick() {
+    for (const TToolbarReset& r : ToolbarResetTable()) {
+        QToolBar* bar = ToolBar(QString::fromLatin1(r.name));
+        if (!bar) continue;
+        SetToolbarVisible(bar->objectName(), true);
+        if (bar->isFloating()) addToolBar(Qt::TopToolBarArea, bar);  // docks it back
+        SetToolbarGeometry(bar->objectName(), QRect(r.left, r.top, r.width, 24));
+    }
+    UpdateActions();
+}
+
+void TQbxForm::FullScreenExecute() {
+    fullScreen_ = Action("FullScreen")->isChecked();
+    for (QToolBar* bar : toolbars_) {
+        if (fullScreen_) {
+            toolbarShown_[bar->objectName()] = !bar->isHidden();
+            bar->hide();
+        } else {
+            bar->setVisible(toolbarShown_.value(bar->objectName(), true));
+        }
+    }
+    if (fullScreen_)
+        showMaximized();
+    else
+        showNormal();
+}
+
+void TQbxForm::ExitMenuItemClick() { close(); }
+
+void TQbxForm::AboutMenuItemClick() {
+    TAboutForm about(this);
+    Interaction().Exec(&about);
+}
+
+void TQbxForm::SimpliedChineseMenuitemClick(QAction* item) {
+    SwitchLanguage(item->property("tag").toInt(), this);
+    item->setChecked(true);
+}
+
+}  // namespace qbx

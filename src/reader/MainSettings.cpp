@@ -1,0 +1,204 @@
+// The main window as the settings see it, and the texts the language and the
+// status bar take from it.
+#include <QAction>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "MainUnit.h"
+#include "StatusPanels.h"
+#include "ViewLook.h"
+#include "controls/ZqLabel.h"
+#include "settings/QbxConst.h"
+
+namespace qbx {
+
+QString TQbxForm::SectionName(Part part) const {
+    switch (part) {
+    case Part::MainWindow:
+        return objectName();
+    case Part::LeftPane:
+        return LeftForm->objectName();
+    case Part::Tree:
+        return TreeView->objectName();
+    case Part::Content:
+        return RichEdit->objectName();
+    case Part::ControlBar:
+        return QStringLiteral("ControlBar");
+    case Part::StatusBar:
+        return statusBar()->objectName();
+    }
+    return {};
+}
+
+QStringList TQbxForm::SearchHistory() const {
+    QStringList items;
+    for (int i = 0; i < Edit1->count(); ++i) items << Edit1->itemText(i);
+    return items;
+}
+
+void TQbxForm::AppendSearchHistory(const QString& text) { Edit1->addItem(text); }
+
+int TQbxForm::WindowStateValue() const {
+    if (windowState() & Qt::WindowMaximized) return 2;
+    if (windowState() & Qt::WindowMinimized) return 1;
+    return 0;
+}
+
+void TQbxForm::SetWindowStateValue(int state) {
+    setWindowState(state == 2 ? Qt::WindowMaximized : state == 1 ? Qt::WindowMinimized : Qt::WindowNoState);
+}
+
+QRect TQbxForm::Bounds() const { return geometry(); }
+
+void TQbxForm::SetBounds(const QRect& bounds) { setGeometry(bounds); }
+
+QSize TQbxForm::ScreenSize() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->size() : QSize(1024, 768);
+}
+
+bool TQbxForm::IsShown() const { return isVisible(); }
+
+void TQbxForm::ShowNow() { show(); }
+
+int TQbxForm::SearchIndex() const { return searchIndex_; }
+
+void TQbxForm::SetSearchIndex(int index) {
+    searchIndex_ = std::clamp(index, 0, 3);  // an absurd stored value falls back into range
+    RelabelSearchMode();
+}
+
+int TQbxForm::LeftPaneWidth() const { return LeftForm->isHidden() ? 180 : Splitter->sizes().value(0, 180); }
+
+void TQbxForm::SetLeftPaneWidth(int width) {
+    QList<int> sizes = Splitter->sizes();
+    const int total = std::max(sizes.value(0) + sizes.value(1), width + 100);
+    Splitter->setSizes({std::max(width, 100), std::max(total - width, 100)});
+}
+
+bool TQbxForm::LeftPaneVisible() const { return !LeftForm->isHidden(); }
+
+void TQbxForm::SetLeftPaneVisible(bool visible) { LeftForm->setVisible(visible); }
+
+TViewLook TQbxForm::TreeLook() const { return treeLook_; }
+
+void TQbxForm::SetTreeLook(const TViewLook& look) {
+    treeLook_ = look;
+    QPalette p = TreeView->palette();
+    p.setColor(QPalette::Base, ColorFromTColor(look.Color));
+    p.setColor(QPalette::Text, ColorFromTColor(look.Font.Color));
+    TreeView->setPalette(p);
+    TreeView->setFont(FontFromRecord(look.Font));
+}
+
+TViewLook TQbxForm::ContentLook() const { return contentLook_; }
+
+void TQbxForm::SetContentLook(const TViewLook& look) {
+    contentLook_ = look;
+    QPalette p = RichEdit->palette();
+    p.setColor(QPalette::Base, ColorFromTColor(look.Color));
+    p.setColor(QPalette::Text, ColorFromTColor(look.Font.Color));
+    RichEdit->setPalette(p);
+    RichEdit->document()->setDefaultFont(FontFromRecord(look.Font));
+}
+
+bool TQbxForm::WordWrap() const { return RichEdit->lineWrapMode() != QTextEdit::NoWrap; }
+
+void TQbxForm::SetWordWrap(bool wrap) {
+    RichEdit->setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    RichEdit->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+QStringList TQbxForm::ToolbarNames() const {
+    QStringList names;
+    for (QToolBar* bar : findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) names << bar->objectName();
+    return names;
+}
+
+TToolbarPlace TQbxForm::Toolbar(const QString& name) const {
+    QToolBar* bar = ToolBar(name);
+    if (!bar) return {};
+    const bool shown = fullScreen_ ? toolbarShown_.value(name, true) : !bar->isHidden();
+    return {shown, bar->geometry()};
+}
+
+void TQbxForm::SetToolbarVisible(const QString& name, bool visible) {
+    if (QToolBar* bar = ToolBar(name)) {
+        if (fullScreen_)
+            toolbarShown_[name] = visible;
+        else
+            bar->setVisible(visible);
+    }
+}
+
+// Qt lays docked toolbars out itself; the stored place decides the order
+// (rows by top, then by left) and the width a toolbar asks for.
+void TQbxForm::SetToolbarGeometry(const QString& name, const QRect& geometry) {
+    QToolBar* bar = ToolBar(name);
+    if (!bar) return;
+    bar->setProperty("storedPlace", geometry);
+    if (bar->isFloating()) {
+        bar->move(geometry.topLeft());
+        return;
+    }
+    bar->resize(geometry.size());
+}
+
+bool TQbxForm::StatusBarVisible() const { return !statusBar()->isHidden(); }
+
+void TQbxForm::SetStatusBarVisible(bool visible) { statusBar()->setVisible(visible); }
+
+void TQbxForm::UpdateDerivedStates() {
+    Action("TitleAction")->setChecked(LeftPaneVisible());
+    Action("WordWrapAction")->setChecked(WordWrap());
+    Action("StatusAction")->setChecked(StatusBarVisible());
+    UpdateActions();
+}
+
+int TQbxForm::ListViewStyle() const { return listViewStyle_; }
+
+void TQbxForm::SetListViewStyle(int style) {
+    listViewStyle_ = std::clamp(style, 0, 3);
+    const char* names[] = {"BigIconAction", "SmallIconAction", "ListShowAction", "DetailAction"};
+    Action(QString::fromLatin1(names[listViewStyle_]))->setChecked(true);
+}
+
+QStringList TQbxForm::AttachmentColumnHeaders() const {
+    QStringList headers;
+    for (int i = 0; i < ListView->columnCount(); ++i) headers << ListView->headerItem()->text(i);
+    return headers;
+}
+
+void TQbxForm::SetAttachmentColumnHeaders(const QStringList& headers) { ListView->setHeaderLabels(headers); }
+
+// The search label follows the track bar's position: title, keyword, local, full text.
+void TQbxForm::RelabelSearchMode() {
+    static const int messages[] = {13, 16, 14, 15};
+    SearchLabel->setText(Message(messages[searchIndex_]));
+}
+
+void TQbxForm::ApplyDocumentTexts() { TitleLabel->setText(Message(1) + u' ' + QString::fromLatin1(kVersionText)); }
+
+int TQbxForm::NodeCount() const { return 0; }  // the contents tree is empty until documents open here
+
+int TQbxForm::ContentLength() const { return static_cast<int>(RichEdit->toPlainText().size()); }
+
+QString TQbxForm::PanelText(int panel) const {
+    switch (panel) {
+    case 0:
+        return Message(9) + QString::number(NodeCount());
+    case 1:
+        return Message(10) + QString::number(ContentLength());
+    default:
+        return StatusPanelText;
+    }
+}
+
+}  // namespace qbx

@@ -1,0 +1,166 @@
+// TQbxForm: the main window. It owns the widgets and the actions; the work
+// behind its commands lives in small units it calls. Layout and lifecycle are
+// here, the layout commands in MainLayout.cpp, the status bar in
+// MainStatusBar.cpp and the settings bridge in MainSettings.cpp.
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <memory>
+
+#include "settings/AppIni.h"
+#include "settings/MruUnit.h"
+#include "settings/RegUnit.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+class QTreeView;
+class QTreeWidget;
+
+namespace qbx {
+
+class TZqLabel;
+class TStatusPanels;
+
+class TQbxForm : public QMainWindow, public TSettingsWindow, public TLanguageHost {
+    Q_OBJECT
+public:
+    // `settingsPath` empty: the configuration folder's qbx.ini.
+    explicit TQbxForm(const QString& settingsPath = QString());
+    ~TQbxForm() override;
+
+    QAction* Action(const QString& name) const;
+    QMenu* Menu(const QString& name) const;
+    QToolBar* ToolBar(const QString& name) const;
+    const QList<QAction*>& Actions() const { return actions_; }
+
+    // The no-document state disables every action with an even tag; a
+    // document enables every action. Actions whose commands are not built
+    // yet stay disabled either way.
+    void EnableDocumentActions(bool documentOpen);
+    // The idle update handlers; run when the event loop is about to block.
+    void UpdateActions();
+
+    // Layout commands.
+    void StatusMenuItemClick();
+    void TitleMenuItemClick();
+    void SearchToolPopClick(QAction* action);
+    void FileToolActionUpdate(QAction* action);
+    void ToolsMenuItemClick();
+    void FullScreenExecute();
+    void ExitMenuItemClick();
+    void AboutMenuItemClick();
+    void SimpliedChineseMenuitemClick(QAction* item);
+    // The toolbar an action of the View > Toolbar menu controls: its name
+    // without the last six characters, plus "Bar".
+    static QString ToolbarNameOf(const QString& actionName);
+
+    // The status bar's third panel.
+    QString StatusPanelText;
+    bool Created = false;  // set first thing in the creation; the status bar draws nothing before
+    int NodeCount() const;
+    int ContentLength() const;
+    QString PanelText(int panel) const;
+
+    // TSettingsWindow
+    QString SectionName(Part part) const override;
+    QStringList SearchHistory() const override;
+    void AppendSearchHistory(const QString& text) override;
+    int WindowStateValue() const override;
+    void SetWindowStateValue(int state) override;
+    QRect Bounds() const override;
+    void SetBounds(const QRect& bounds) override;
+    QSize ScreenSize() const override;
+    bool IsShown() const override;
+    void ShowNow() override;
+    int SearchIndex() const override;
+    void SetSearchIndex(int index) override;
+    int LeftPaneWidth() const override;
+    void SetLeftPaneWidth(int width) override;
+    bool LeftPaneVisible() const override;
+    void SetLeftPaneVisible(bool visible) override;
+    TViewLook TreeLook() const override;
+    void SetTreeLook(const TViewLook& look) override;
+    TViewLook ContentLook() const override;
+    void SetContentLook(const TViewLook& look) override;
+    bool WordWrap() const override;
+    void SetWordWrap(bool wrap) override;
+    QStringList ToolbarNames() const override;
+    TToolbarPlace Toolbar(const QString& name) const override;
+    void SetToolbarVisible(const QString& name, bool visible) override;
+    void SetToolbarGeometry(const QString& name, const QRect& geometry) override;
+    bool StatusBarVisible() const override;
+    void SetStatusBarVisible(bool visible) override;
+    void UpdateDerivedStates() override;
+    int ListViewStyle() const override;
+    void SetListViewStyle(int style) override;
+
+    // TLanguageHost
+    QStringList AttachmentColumnHeaders() const override;
+    void SetAttachmentColumnHeaders(const QStringList& headers) override;
+    void RelabelSearchMode() override;
+    void ApplyDocumentTexts() override;
+
+    std::unique_ptr<TMru> Mru;
+    std::unique_ptr<TAppIni> AppIni;
+
+    // Regions and controls, by their component names.
+    QWidget* LeftForm;
+    QTabWidget* LeftPageControl;
+    QTreeView* TreeView;
+    QWidget* LeftBottomPanel;
+    TZqLabel* ZaqorLabel;
+    QSplitter* Splitter;
+    QWidget* RightPanel;
+    QWidget* RightTopPanel;
+    QToolButton* HtmSpeedBtn;
+    TZqLabel* TitleLabel;
+    QToolButton* PrevSpeedButton;
+    QToolButton* NextSpeedButton;
+    QTabWidget* RightPageControl;
+    QTextEdit* RichEdit;
+    QGroupBox* ContextTypeRadioGroup;
+    QTreeWidget* ListView;
+    QComboBox* Edit1;
+    TZqLabel* SearchLabel;
+    TStatusPanels* StatusPanels;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;  // the control bar's context menu
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateLeftPane();
+    void CreateRightPane();
+    void CreateStatusBar();
+    QMenu* BuildMenu(const QString& name, const QString& title, const std::vector<const char*>& entries);
+    void AddEntries(QWidget* target, const std::vector<const char*>& entries);
+    void ConnectImplemented();
+    void Implement(const char* name, void (TQbxForm::*handler)());
+
+    QList<QAction*> actions_;
+    QMap<QString, QAction*> actionByName_;
+    QMap<QString, QMenu*> menus_;
+    QMap<QString, QToolBar*> toolbars_;
+    QMap<QString, bool> toolbarShown_;  // kept while full screen hides the control bar
+    bool fullScreen_ = false;
+    int searchIndex_ = 0;
+    int listViewStyle_ = 0;
+    TViewLook treeLook_, contentLook_;
+    bool documentOpen_ = false;
+};
+
+}  // namespace qbx
