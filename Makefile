@@ -11,9 +11,11 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(BUILD)
 
-# Until the reader window lands, `make run` shows the sample's contents tree.
+# Prints the sample's contents tree and opens the reader window (documents
+# open in the window once opening lands there).
 run: build
 	$(BUILD)/src/cli/qbxtool tree $(BUILD)/examples/sample.qbx
+	$(BUILD)/src/reader/QbxRead $(BUILD)/examples/sample.qbx
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j2

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QStyle>
@@ -37,9 +38,29 @@
 namespace qbx {
 namespace {
 
+// Icons come from the desktop's theme; where it lacks one (or there is no
+// desktop theme) the symbolic icons of the Adwaita theme stand in.
 QIcon ActionIcon(const char* name) {
     if (!*name) return {};
-    return QIcon::fromTheme(QString::fromLatin1(name), QIcon());
+    static const bool searchPathsSet = [] {
+        // Without a desktop session Qt looks for themes in its resources only.
+        QStringList paths = QIcon::themeSearchPaths();
+        for (const QString& dir :
+             QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, "icons", QStandardPaths::LocateDirectory))
+            if (!paths.contains(dir)) paths << dir;
+        QIcon::setThemeSearchPaths(paths);
+        return true;
+    }();
+    (void)searchPathsSet;
+    const QString n = QString::fromLatin1(name);
+    if (QIcon::hasThemeIcon(n)) return QIcon::fromTheme(n);
+    if (QIcon::hasThemeIcon(n + QStringLiteral("-symbolic"))) return QIcon::fromTheme(n + QStringLiteral("-symbolic"));
+    const QString desktopTheme = QIcon::themeName();
+    QIcon::setThemeName(QStringLiteral("Adwaita"));
+    QIcon icon = QIcon::fromTheme(n, QIcon::fromTheme(n + QStringLiteral("-symbolic")));
+    icon = QIcon(icon.pixmap(24, 24));  // keep the picture when the theme goes back
+    QIcon::setThemeName(desktopTheme);
+    return icon;
 }
 
 template <typename T>
@@ -414,6 +435,12 @@ void TQbxForm::ConnectImplemented() {
         a->setProperty("implemented", true);
         connect(a, &QAction::triggered, this, [this, a] { SearchToolPopClick(a); });
     }
+    for (const char* name : {"EditCopy", "EditCut", "EditPaste", "EditSelectAll", "EditUndo"}) {
+        QAction* a = Action(QString::fromLatin1(name));
+        a->setProperty("implemented", true);
+        a->setProperty("followsFocus", true);  // enabled by what the focused control can do
+        connect(a, &QAction::triggered, this, [this, a] { EditCommand(a->objectName()); });
+    }
 }
 
 void TQbxForm::Implement(const char* name, void (TQbxForm::*handler)()) {
@@ -425,6 +452,7 @@ void TQbxForm::Implement(const char* name, void (TQbxForm::*handler)()) {
 void TQbxForm::EnableDocumentActions(bool documentOpen) {
     documentOpen_ = documentOpen;
     for (QAction* a : actions_) {
+        if (a->property("followsFocus").toBool()) continue;
         const bool implemented = a->property("implemented").toBool();
         a->setEnabled(implemented && (documentOpen || !NeedsDocument(a->property("tag").toInt())));
     }
@@ -433,6 +461,7 @@ void TQbxForm::EnableDocumentActions(bool documentOpen) {
 void TQbxForm::UpdateActions() {
     for (const char* name : {"FileToolAction", "ViewToolAction", "OtherToolAction"})
         FileToolActionUpdate(Action(QString::fromLatin1(name)));
+    UpdateEditActions();
 }
 
 bool TQbxForm::event(QEvent* event) {

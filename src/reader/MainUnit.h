@@ -50,6 +50,10 @@ public:
     // The idle update handlers; run when the event loop is about to block.
     void UpdateActions();
 
+    // The standard edit actions on the focused text control.
+    void EditCommand(const QString& name);
+    void UpdateEditActions();
+
     // Layout commands.
     void StatusMenuItemClick();
     void TitleMenuItemClick();
