@@ -37,11 +37,22 @@ void TQbxForm::ToolsMenuItemClick() {
     for (const TToolbarReset& r : ToolbarResetTable()) {
         QToolBar* bar = ToolBar(QString::fromLatin1(r.name));
         if (!bar) continue;
+        if (bar->isWindow()) {  // floating: dock it back
+            bar->setWindowFlags(Qt::Widget);
+            addToolBar(Qt::TopToolBarArea, bar);
+        }
         SetToolbarVisible(bar->objectName(), true);
-        if (bar->isFloating()) addToolBar(Qt::TopToolBarArea, bar);  // docks it back
         SetToolbarGeometry(bar->objectName(), QRect(r.left, r.top, r.width, 24));
     }
     UpdateActions();
+}
+
+void TQbxForm::ToolbarFloated(QToolBar* bar) {
+    if (!bar->isWindow()) return;
+    const QPoint place = bar->pos();
+    bar->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    bar->move(place);
+    bar->show();
 }
 
 void TQbxForm::FullScreenExecute() {

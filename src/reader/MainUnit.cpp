@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -31,6 +32,7 @@
 #include "ActionTable.h"
 #include "MenuLayout.h"
 #include "StatusPanels.h"
+#include "controls/Interaction.h"
 #include "controls/ZqLabel.h"
 #include "dialogs/ErrorShowUnit.h"
 #include "settings/QbxConst.h"
@@ -125,9 +127,17 @@ TQbxForm::TQbxForm(const QString& settingsPath) {
     EnableDocumentActions(false);
     ApplyDocumentTexts();
 
-    // The update handlers run when the event loop is about to block.
-    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
-            &TQbxForm::UpdateActions);
+    // The update handlers run when the event loop is about to block, once
+    // for all the events handled since it last woke up.
+    auto* dispatcher = QAbstractEventDispatcher::instance();
+    connect(dispatcher, &QAbstractEventDispatcher::awake, this, [this] { idleDue_ = true; });
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+        if (!idleDue_) return;
+        idleDue_ = false;
+        UpdateActions();
+    });
+    connect(ZaqorLabel, &TZqLabel::clicked, this,
+            [] { Interaction().OpenUrl(QUrl(QString::fromLatin1(kHomePageUrl))); });
 }
 
 // A window destroyed without its close query still saves, while its widgets exist.
@@ -267,6 +277,9 @@ void TQbxForm::CreateToolbars() {
         AddEntries(bar, spec.entries);
         addToolBar(Qt::TopToolBarArea, bar);
         toolbars_.insert(bar->objectName(), bar);
+        connect(bar, &QToolBar::topLevelChanged, this, [this, bar](bool floating) {
+            if (floating) QTimer::singleShot(0, this, [this, bar] { ToolbarFloated(bar); });
+        });
     }
     // The Open button drops down the recent files.
     if (auto* open = qobject_cast<QToolButton*>(ToolBar("FileToolBar")->widgetForAction(Action("OpenAction")))) {
@@ -356,8 +369,11 @@ void TQbxForm::CreateRightPane() {
         b->setAutoRaise(true);
         b->setEnabled(false);  // node navigation comes with documents
     }
-    PrevSpeedButton->setToolTip(QStringLiteral("浏览上一标题内容"));
-    NextSpeedButton->setToolTip(QStringLiteral("浏览下一标题内容"));
+    for (auto [button, hint] :
+         {std::pair{PrevSpeedButton, "浏览上一标题内容"}, std::pair{NextSpeedButton, "浏览下一标题内容"}}) {
+        button->setToolTip(QString::fromUtf8(hint));
+        button->setStatusTip(QString::fromUtf8(hint));
+    }
     h->addWidget(HtmSpeedBtn);
     h->addWidget(TitleLabel, 1);
     h->addWidget(PrevSpeedButton);

@@ -60,6 +60,9 @@ public:
     void SearchToolPopClick(QAction* action);
     void FileToolActionUpdate(QAction* action);
     void ToolsMenuItemClick();
+    // A toolbar dragged out of the control bar floats in a small tool window
+    // with its caption and a close box; closing it hides the toolbar.
+    void ToolbarFloated(QToolBar* bar);
     void FullScreenExecute();
     void ExitMenuItemClick();
     void AboutMenuItemClick();
@@ -165,6 +168,7 @@ private:
     int listViewStyle_ = 0;
     TViewLook treeLook_, contentLook_;
     bool documentOpen_ = false;
+    bool idleDue_ = true;
 };
 
 }  // namespace qbx

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 
 #include "controls/ZqLabel.h"
@@ -168,6 +169,28 @@ TEST_F(MainWindowTest, ToolbarCommandsAndTheirChecks) {
     EXPECT_FALSE(form.LeftForm->isHidden());
 }
 
+TEST_F(MainWindowTest, AFloatingToolbarHasATitleAndACloseBoxAndResetDocksIt) {
+    TQbxForm form(Ini());
+    form.show();
+    QToolBar* bar = form.ToolBar("ViewToolBar");
+    // What dragging it out of the control bar leaves: a window of its own.
+    bar->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    bar->show();
+    form.ToolbarFloated(bar);
+    EXPECT_TRUE(bar->isWindow());
+    EXPECT_TRUE(bar->windowFlags() & Qt::WindowTitleHint);
+    EXPECT_TRUE(bar->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_EQ(bar->windowTitle(), QString::fromUtf8("查看工具栏"));
+    bar->close();  // its close box
+    form.UpdateActions();
+    EXPECT_FALSE(form.Action("ViewToolAction")->isChecked());
+    form.Action("ToolsAction")->trigger();
+    EXPECT_FALSE(bar->isWindow());
+    EXPECT_FALSE(bar->isHidden());
+    EXPECT_EQ(form.toolBarArea(bar), Qt::TopToolBarArea);
+    EXPECT_TRUE(form.Action("ViewToolAction")->isChecked());
+}
+
 TEST_F(MainWindowTest, FullScreenHidesTheToolbarsAndRestores) {
     TQbxForm form(Ini());
     form.show();
@@ -255,6 +278,23 @@ TEST_F(MainWindowTest, AboutAndLanguage) {
     form.findChild<QAction*>("SimpliedChineseMenuitem")->trigger();
     EXPECT_EQ(LanguageFileName, "qbxchs.ini");
     ResetMessageTable();
+}
+
+TEST_F(MainWindowTest, TheIdleCycleRunsTheUpdateHandlers) {
+    TQbxForm form(Ini());
+    form.ToolBar("ViewToolBar")->hide();
+    QEventLoop loop;  // a real loop, which blocks between events
+    QTimer::singleShot(20, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_FALSE(form.Action("ViewToolAction")->isChecked());
+}
+
+TEST_F(MainWindowTest, TheLinkLabelOpensTheHomePage) {
+    ScriptedInteraction script;
+    TQbxForm form(Ini());
+    emit form.ZaqorLabel->clicked();
+    ASSERT_EQ(script.openedUrls.size(), 1u);
+    EXPECT_EQ(script.openedUrls[0].toString(), kHomePageUrl);
 }
 
 TEST_F(MainWindowTest, StandardEditActionsWorkOnTheFocusedTextControl) {
