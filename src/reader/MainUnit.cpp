@@ -115,6 +115,9 @@ TQbxForm::TQbxForm(const QString& settingsPath) {
     layout->addWidget(Splitter);
     setCentralWidget(central);
 
+    // The design's looks of the tree and the content view, which the settings may change.
+    SetTreeLook({15785955, {kClWindowText, 134, QStringLiteral("宋体"), 9, 0}});
+    SetContentLook({kClWindow, {kClWindowText, 134, QStringLiteral("宋体"), 9, 0}});
     ConnectImplemented();
     ApplyLanguage(this);
     Mru = std::make_unique<TMru>();

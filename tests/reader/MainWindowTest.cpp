@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeView>
 
 #include "controls/ZqLabel.h"
 #include "reader/ActionTable.h"
@@ -245,6 +246,18 @@ TEST_F(MainWindowTest, SettingsSurviveARestart) {
     EXPECT_FALSE(again.Action("StatusAction")->isChecked());
     EXPECT_FALSE(again.Action("WordWrapAction")->isChecked());
     EXPECT_EQ(again.SearchLabel->text(), Message(14));
+}
+
+TEST_F(MainWindowTest, WithoutSettingsTheDesignLooksApply) {
+    TQbxForm form(Ini());
+    EXPECT_EQ(form.TreeLook().Color, 15785955);
+    EXPECT_EQ(form.TreeLook().Font.Name, QString::fromUtf8("宋体"));
+    EXPECT_EQ(form.TreeView->palette().color(QPalette::Base), QColor(227, 223, 240));
+    EXPECT_EQ(form.ContentLook().Color, kClWindow);
+    EXPECT_EQ(form.ContentLook().Font.Size, 9);
+    EXPECT_EQ(form.Bounds().size(), QSize(693, 439));
+    EXPECT_TRUE(form.Action("TitleAction")->isChecked());
+    EXPECT_TRUE(form.Action("BigIconAction")->isChecked());
 }
 
 TEST_F(MainWindowTest, AbsurdSettingsAreClamped) {
