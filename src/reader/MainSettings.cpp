@@ -11,6 +11,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include "ContentsModel.h"
+#include "MainFun.h"
 #include "MainUnit.h"
 #include "StatusPanels.h"
 #include "ViewLook.h"

@@ -31,7 +31,11 @@
 
 #include "ActionTable.h"
 #include "MenuLayout.h"
+#include "ContentsModel.h"
+#include "GuardedSelection.h"
+#include "MainFun.h"
 #include "StatusPanels.h"
+#include "TreeIcons.h"
 #include "controls/Interaction.h"
 #include "controls/ZqLabel.h"
 #include "dialogs/ErrorShowUnit.h"
@@ -40,30 +44,7 @@
 namespace qbx {
 namespace {
 
-// Icons come from the desktop's theme; where it lacks one (or there is no
-// desktop theme) the symbolic icons of the Adwaita theme stand in.
-QIcon ActionIcon(const char* name) {
-    if (!*name) return {};
-    static const bool searchPathsSet = [] {
-        // Without a desktop session Qt looks for themes in its resources only.
-        QStringList paths = QIcon::themeSearchPaths();
-        for (const QString& dir :
-             QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, "icons", QStandardPaths::LocateDirectory))
-            if (!paths.contains(dir)) paths << dir;
-        QIcon::setThemeSearchPaths(paths);
-        return true;
-    }();
-    (void)searchPathsSet;
-    const QString n = QString::fromLatin1(name);
-    if (QIcon::hasThemeIcon(n)) return QIcon::fromTheme(n);
-    if (QIcon::hasThemeIcon(n + QStringLiteral("-symbolic"))) return QIcon::fromTheme(n + QStringLiteral("-symbolic"));
-    const QString desktopTheme = QIcon::themeName();
-    QIcon::setThemeName(QStringLiteral("Adwaita"));
-    QIcon icon = QIcon::fromTheme(n, QIcon::fromTheme(n + QStringLiteral("-symbolic")));
-    icon = QIcon(icon.pixmap(24, 24));  // keep the picture when the theme goes back
-    QIcon::setThemeName(desktopTheme);
-    return icon;
-}
+QIcon ActionIcon(const char* name) { return ThemeIcon(name); }
 
 template <typename T>
 T* Named(T* object, const char* name) {
@@ -127,8 +108,7 @@ TQbxForm::TQbxForm(const QString& settingsPath) {
     Mru->SetVisible(AppIni->FileListVisible);
     if (QAction* sep = findChild<QAction*>(QStringLiteral("MyLoveNextMenuItem")))
         sep->setVisible(AppIni->MyLoveVisible);
-    EnableDocumentActions(false);
-    ApplyDocumentTexts();
+    ResetView();
 
     // The update handlers run when the event loop is about to block, once
     // for all the events handled since it last woke up.
@@ -147,6 +127,7 @@ TQbxForm::TQbxForm(const QString& settingsPath) {
 TQbxForm::~TQbxForm() {
     AppIni.reset();
     Mru.reset();
+    CurrentDocument.reset();
     TQbxApplication::ErrorReportInstalled = false;
 }
 
@@ -299,6 +280,17 @@ void TQbxForm::CreateLeftPane() {
     v->setSpacing(0);
     LeftPageControl = Named(new QTabWidget(LeftForm), "LeftPageControl");
     TreeView = Named(new QTreeView, "TreeView");
+    Contents = new TContentsModel(this);
+    TreeView->setModel(Contents);
+    auto* guarded = new TGuardedSelectionModel(Contents, TreeView);
+    guarded->AllowChange = [this](const QModelIndex& node) { return TreeViewChanging(node); };
+    TreeView->setSelectionModel(guarded);
+    TreeView->setUniformRowHeights(true);  // a million rows lay out at once
+    connect(guarded, &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { TreeViewChange(current); });
+    connect(TreeView, &QTreeView::expanded, this, [this](const QModelIndex& node) {
+        if (!TreeViewExpanding(node)) TreeView->collapse(node);
+    });
     TreeView->setHeaderHidden(true);
     TreeView->setIndentation(19);
     TreeView->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -449,6 +441,16 @@ void TQbxForm::ConnectImplemented() {
     Implement("FullScreen", &TQbxForm::FullScreenExecute);
     Implement("ExitAction", &TQbxForm::ExitMenuItemClick);
     Implement("AboutAction", &TQbxForm::AboutMenuItemClick);
+    Implement("OpenAction", &TQbxForm::OpenMenuItemClick);
+    Implement("CloseAction", &TQbxForm::CloseMenuItemClick);
+    for (int slot = 1; slot <= 10; ++slot) {
+        connect(findChild<QAction*>(QStringLiteral("bookmark%1").arg(slot)), &QAction::triggered, this,
+                [this, slot] { setbookmark(slot); });
+        connect(findChild<QAction*>(QStringLiteral("gobookmark%1").arg(slot)), &QAction::triggered, this,
+                [this, slot] { gotobookmark(slot); });
+    }
+    connect(PrevSpeedButton, &QToolButton::clicked, this, &TQbxForm::PrevSpeedButtonClick);
+    connect(NextSpeedButton, &QToolButton::clicked, this, &TQbxForm::NextSpeedButtonClick);
     for (const char* name : {"FileToolAction", "ViewToolAction", "OtherToolAction"}) {
         QAction* a = Action(QString::fromLatin1(name));
         a->setProperty("implemented", true);
@@ -493,12 +495,16 @@ bool TQbxForm::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+// The close query: the open document becomes the last file (a book's own
+// executable too: it reopens through its detected offset), the settings are
+// saved, the document closed. The close is always allowed.
 void TQbxForm::closeEvent(QCloseEvent* event) {
     if (AppIni) {
-        AppIni->NearFile.clear();  // the document's path, once documents open here
-        AppIni.reset();            // saving; a failure is ignored
+        AppIni->NearFile = CurrentDocument ? QString::fromStdString(CurrentDocument->FileName) : QString();
+        AppIni.reset();  // saving; a failure is ignored
     }
     Mru.reset();
+    CloseDocument();
     event->accept();
 }
 

@@ -30,6 +30,8 @@ namespace qbx {
 
 class TZqLabel;
 class TStatusPanels;
+class TContentsModel;
+class TGuardedSelectionModel;
 
 class TQbxForm : public QMainWindow, public TSettingsWindow, public TLanguageHost {
     Q_OBJECT
@@ -49,6 +51,38 @@ public:
     void EnableDocumentActions(bool documentOpen);
     // The idle update handlers; run when the event loop is about to block.
     void UpdateActions();
+
+    // Documents (MainFun.cpp).
+    void OpenDocument(const QString& fileName, int64_t baseOffset);
+    void CloseDocument();
+    void EnableView();
+    void ResetView();
+    void OpenMenuItemClick();
+    void CloseMenuItemClick();
+    // The start-up document: the one argument, else our own executable's
+    // document, else the last file when LoadNearFile; else no document.
+    void OpenStartupDocument(const QStringList& arguments, const QString& executablePath);
+    // message 1 + " - " + path, and message 18 when `readOnlyMark`.
+    void SetDocumentCaption(const QString& path, bool readOnlyMark);
+
+    // The contents tree and node display (MainTree.cpp).
+    bool TreeViewChanging(const QModelIndex& node);
+    bool TreeViewExpanding(const QModelIndex& node);
+    void TreeViewChange(const QModelIndex& node);
+    void PrevSpeedButtonClick();
+    void NextSpeedButtonClick();
+    void setbookmark(int slot);  // slots 1..10
+    void gotobookmark(int slot);
+    // Selects the node at an absolute index, through the password check,
+    // opening its ancestors without asking for theirs.
+    void SelectNode(int absolute);
+    int SelectedNode() const;
+
+    TContentsModel* Contents;
+    bool NodeChanged = false;
+    bool PendingHighlight = false;
+    int LastSearchKind = 0;
+    QString LastSearchText;
 
     // The standard edit actions on the focused text control.
     void EditCommand(const QString& name);
@@ -156,6 +190,11 @@ private:
     QMenu* BuildMenu(const QString& name, const QString& title, const std::vector<const char*>& entries);
     void AddEntries(QWidget* target, const std::vector<const char*>& entries);
     void ConnectImplemented();
+    bool PasswordGiven(int absolute);
+    void BuildTree();
+    void ApplyBookmarkMarks();
+    void ApplyResultHighlight();
+    void ClearNodeDisplay();
     void Implement(const char* name, void (TQbxForm::*handler)());
 
     QList<QAction*> actions_;
@@ -169,6 +208,8 @@ private:
     TViewLook treeLook_, contentLook_;
     bool documentOpen_ = false;
     bool idleDue_ = true;
+    bool expandingForSelection_ = false;
+    QString lastFolder_;
 };
 
 }  // namespace qbx

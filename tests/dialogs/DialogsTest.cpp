@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 #include "controls/ZqLabel.h"
 #include "dialogs/ErrorShowUnit.h"
+#include "dialogs/InputPw.h"
 #include "dialogs/QbxAbout.h"
 #include "settings/QbxConst.h"
 #include "settings/RegUnit.h"
@@ -120,6 +122,56 @@ TEST(AboutBoxTest, TheSplashIsShorterAndHasNoButton) {
     EXPECT_TRUE(splash.OkSpeedButton->isHidden());
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(splash.myLabel2->text(), "Version 1.0");
+}
+
+}  // namespace
+}  // namespace qbx
+
+namespace qbx {
+namespace {
+
+TEST(PasswordDialogTest, KeysAndButtons) {
+    {
+        TInPwForm form;
+        EXPECT_EQ(form.windowTitle(), Message(1));
+        EXPECT_EQ(form.InputLabel->text(), Message(19));
+        form.show();
+        QTest::keyClicks(form.Edit, "123456789012");
+        EXPECT_EQ(form.Edit->text(), "12345678901");  // the 12th character has no effect
+        EXPECT_EQ(form.Edit->echoMode(), QLineEdit::Password);
+        QTest::keyClick(form.Edit, Qt::Key_Return);
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+    }
+    {
+        TInPwForm form;
+        form.show();
+        QTest::keyClick(form.Edit, Qt::Key_Return);  // an empty text is accepted too
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+    }
+    {
+        TInPwForm form;
+        form.show();
+        QTest::keyClicks(form.Edit, "secret");
+        QTest::keyClick(form.Edit, Qt::Key_Escape);
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+        EXPECT_EQ(form.Edit->text(), "");
+    }
+    {
+        TInPwForm form;
+        form.show();
+        QTest::keyClicks(form.Edit, "secret");
+        form.close();  // the title bar's close box
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+        EXPECT_EQ(form.Edit->text(), "secret");
+    }
+    {
+        TInPwForm form;
+        form.show();
+        QTest::keyClicks(form.Edit, "x");
+        form.CancelSpeedButton->click();
+        EXPECT_EQ(form.result(), QDialog::Rejected);
+        EXPECT_EQ(form.Edit->text(), "");
+    }
 }
 
 }  // namespace

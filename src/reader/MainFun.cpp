@@ -1,0 +1,181 @@
+// Opening and closing documents, the two view states, the Open and Close
+// commands and the start-up document.
+#include "MainFun.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QMenu>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QTreeView>
+#include <QTreeWidget>
+
+#include "ContentsModel.h"
+#include "MainUnit.h"
+#include "controls/Interaction.h"
+#include "controls/ZqLabel.h"
+#include "dialogs/InputPw.h"
+#include "document/BookOffset.h"
+#include "document/QbxText.h"
+#include "settings/QbxConst.h"
+#include "text/CodePageText.h"
+
+namespace qbx {
+
+std::unique_ptr<TQbxObject> CurrentDocument;
+
+QString DateText(double oleDate) {
+    const auto p = OleDateToParts(oleDate);
+    if (!p) return {};
+    return QLocale::system().toString(QDate(p->year, p->month, p->day), QLocale::ShortFormat);
+}
+
+QString DateTimeText(double oleDate) {
+    const auto p = OleDateToParts(oleDate);
+    if (!p) return {};
+    QString text = DateText(oleDate);
+    if (p->hour || p->minute || p->second)
+        text += u' ' + QLocale::system().toString(QTime(p->hour, p->minute, p->second), QLocale::LongFormat);
+    return text;
+}
+
+void TQbxForm::OpenDocument(const QString& fileName, int64_t baseOffset) {
+    if (!QFileInfo(fileName).isFile()) {
+        Interaction().Message(this, Message(35), Message(32), QMessageBox::Warning);
+        return;
+    }
+    auto doc = std::make_unique<TQbxObject>(fileName.toStdString(), baseOffset);
+    if (!doc->IsOpen()) {
+        Interaction().Message(this, Message(34), Message(32), QMessageBox::Warning);
+        return;
+    }
+    const std::string password = doc->PasswordText();
+    if (!password.empty()) {  // one attempt
+        TInPwForm dialog(this);
+        if (Interaction().Exec(&dialog) == QDialog::Rejected) return;
+        if (UnicodeToCp936(dialog.Edit->text()).toStdString() != password) {
+            Interaction().Message(this, Message(31), Message(1), QMessageBox::Critical);
+            return;
+        }
+    }
+    CurrentDocument = std::move(doc);
+    EnableView();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    struct RestoreCursor {
+        ~RestoreCursor() { QApplication::restoreOverrideCursor(); }
+    } restore;
+    BuildTree();
+    findChild<QLineEdit*>(QStringLiteral("DbAuthorEdit"))->setText(Cp936ToUnicode(CurrentDocument->AuthorText()));
+    findChild<QLineEdit*>(QStringLiteral("DbBuildDateEdit"))->setText(DateText(CurrentDocument->Header.BuildDate));
+    findChild<QLineEdit*>(QStringLiteral("DbEditDateEdit"))->setText(DateText(CurrentDocument->Header.EditDate));
+    TreeView->selectionModel()->clear();
+}
+
+void TQbxForm::CloseDocument() {
+    CurrentDocument.reset();
+    if (auto* results = findChild<QWidget*>(QStringLiteral("SearchListBox")))
+        QMetaObject::invokeMethod(results, "clear");
+    TreeView->selectionModel()->clear();
+    Contents->Clear();
+    RichEdit->clear();
+    ListView->clear();
+    RightPageControl->setTabText(RightPageControl->indexOf(findChild<QWidget*>(QStringLiteral("AttachFileTabSheet"))),
+                                 Message(5));
+    for (const char* name : {"DbAuthorEdit", "DbBuildDateEdit", "DbEditDateEdit", "ContextAuthorEdit",
+                             "ContextPubDateEdit", "ContextIndexEdit"})
+        findChild<QLineEdit*>(QString::fromLatin1(name))->clear();
+    for (QRadioButton* r : ContextTypeRadioGroup->findChildren<QRadioButton*>()) {
+        r->setAutoExclusive(false);
+        r->setChecked(false);
+        r->setAutoExclusive(true);
+    }
+    ResetView();
+}
+
+void TQbxForm::ResetView() {
+    RichEdit->setEnabled(false);
+    TreeView->setEnabled(false);
+    ListView->setEnabled(false);
+    if (auto* go = findChild<QWidget*>(QStringLiteral("GoSpeedBtn"))) go->setEnabled(false);
+    EnableDocumentActions(false);
+    TitleLabel->setText(Message(1) + u' ' + QString::fromLatin1(kVersionText));
+    Edit1->setEnabled(false);
+    PrevSpeedButton->setEnabled(false);
+    NextSpeedButton->setEnabled(false);
+    for (QAction* a : Menu(QStringLiteral("togglebookmark"))->actions() + Menu(QStringLiteral("gobookmark"))->actions())
+        a->setEnabled(false);
+    if (QAction* e = findChild<QAction*>(QStringLiteral("ExporttoNormalMenuitem"))) e->setEnabled(false);
+}
+
+void TQbxForm::EnableView() {
+    if (auto* go = findChild<QWidget*>(QStringLiteral("GoSpeedBtn"))) go->setEnabled(true);
+    RichEdit->setEnabled(true);
+    TreeView->setEnabled(true);
+    ListView->setEnabled(true);
+    TitleLabel->setText(QString());
+    EnableDocumentActions(true);
+    // Edit1 is enabled by the search once it is connected to the window.
+    PrevSpeedButton->setEnabled(true);
+    NextSpeedButton->setEnabled(true);
+    for (QAction* a : Menu(QStringLiteral("togglebookmark"))->actions() + Menu(QStringLiteral("gobookmark"))->actions())
+        a->setEnabled(true);
+}
+
+void TQbxForm::SetDocumentCaption(const QString& path, bool readOnlyMark) {
+    setWindowTitle(Message(1) + QStringLiteral(" - ") + path + (readOnlyMark ? Message(18) : QString()));
+}
+
+void TQbxForm::OpenMenuItemClick() {
+    const QString path = Interaction().OpenFileName(this, Message(4), lastFolder_, Message(2));
+    if (path.isEmpty()) return;
+    lastFolder_ = QFileInfo(path).absolutePath();
+    CloseDocument();
+    OpenDocument(path, 0);
+    if (CurrentDocument) {
+        SetDocumentCaption(path, true);
+        Mru->Add(path);
+    } else {
+        setWindowTitle(Message(1));
+    }
+}
+
+void TQbxForm::CloseMenuItemClick() {
+    CloseDocument();
+    setWindowTitle(Message(1));
+}
+
+void TQbxForm::OpenStartupDocument(const QStringList& arguments, const QString& executablePath) {
+    if (arguments.size() == 1) {
+        // A book made on Windows given as the argument opens at its document too.
+        OpenDocument(arguments[0], DocumentBaseOffset(arguments[0].toStdString()));
+        if (CurrentDocument) {
+            SetDocumentCaption(arguments[0], false);
+            Mru->Add(arguments[0]);
+        }
+        show();
+        return;
+    }
+    if (const auto offset = BookDocumentOffset(executablePath.toStdString())) {
+        OpenDocument(executablePath, *offset);
+        if (CurrentDocument) {
+            SetDocumentCaption(executablePath, false);
+            return;
+        }
+    }
+    if (AppIni->LoadNearFile && !AppIni->NearFile.isEmpty()) {
+        OpenDocument(AppIni->NearFile, DocumentBaseOffset(AppIni->NearFile.toStdString()));
+        if (CurrentDocument) {
+            SetDocumentCaption(AppIni->NearFile, false);
+            return;
+        }
+    }
+    CloseDocument();
+}
+
+}  // namespace qbx
