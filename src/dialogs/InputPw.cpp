@@ -56,9 +56,14 @@ void TInPwForm::CancelAndEmpty() {
 void TInPwForm::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: accept(); return;
-    case Qt::Key_Escape: CancelAndEmpty(); return;
-    default: QDialog::keyPressEvent(event);
+    case Qt::Key_Enter:
+        accept();
+        return;
+    case Qt::Key_Escape:
+        CancelAndEmpty();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
 }
 

@@ -19,7 +19,7 @@ std::string At(int64_t pos) { return " at position " + std::to_string(pos); }
 }  // namespace
 
 TQbxObject::TQbxObject(const std::string& fileName, int64_t baseOffset) : FileName(fileName), BaseOffset(baseOffset) {
-    Handle = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    Handle = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);  // a FIFO must not block us
     if (Handle < 0) return;
     struct stat st {};
     if (::fstat(Handle, &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -99,11 +99,14 @@ QVariant TContentsModel::data(const QModelIndex& index, int role) const {
     const int node = NodeOf(index);
     if (node < 0) return {};
     switch (role) {
-    case Qt::DisplayRole: return NodeText(node);
+    case Qt::DisplayRole:
+        return NodeText(node);
     case Qt::DecorationRole:
         return TreeIcon(catalog_.Nodes[static_cast<size_t>(node)].IconIndex, marked_[static_cast<size_t>(node)]);
-    case Qt::UserRole: return DataValue(node);
-    default: return {};
+    case Qt::UserRole:
+        return DataValue(node);
+    default:
+        return {};
     }
 }
 

@@ -52,8 +52,9 @@ private:
     QIcon IconFor(int32_t iconIndex, bool marked) const;
 
     TQbxCatalog catalog_;
-    std::vector<int32_t> row_;         // position among its siblings
-    std::vector<int32_t> childStart_;  // children of node i: children_[childStart_[i] .. childStart_[i+1]); the root last
+    std::vector<int32_t> row_;  // position among its siblings
+    std::vector<int32_t>
+        childStart_;  // children of node i: children_[childStart_[i] .. childStart_[i+1]); the root last
     std::vector<int32_t> children_;
     std::vector<bool> unlocked_, marked_;
 };

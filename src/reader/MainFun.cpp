@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTextEdit>

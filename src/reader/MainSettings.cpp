@@ -186,9 +186,18 @@ void TQbxForm::RelabelSearchMode() {
     SearchLabel->setText(Message(messages[searchIndex_]));
 }
 
-void TQbxForm::ApplyDocumentTexts() { TitleLabel->setText(Message(1) + u' ' + QString::fromLatin1(kVersionText)); }
+void TQbxForm::ApplyDocumentTexts() {
+    if (!CurrentDocument) {
+        TitleLabel->setText(Message(1) + u' ' + QString::fromLatin1(kVersionText));
+        return;
+    }
+    const int bin = CurrentDocument->RecycleBinNode;
+    if (bin >= 0) emit Contents->dataChanged(Contents->IndexOf(bin), Contents->IndexOf(bin), {Qt::DisplayRole});
+    setWindowTitle(windowTitle() + QStringLiteral(" - ") + QString::fromStdString(CurrentDocument->FileName) +
+                   Message(18));
+}
 
-int TQbxForm::NodeCount() const { return 0; }  // the contents tree is empty until documents open here
+int TQbxForm::NodeCount() const { return Contents->Count(); }
 
 int TQbxForm::ContentLength() const { return static_cast<int>(RichEdit->toPlainText().size()); }
 

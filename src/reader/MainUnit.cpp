@@ -30,10 +30,10 @@
 #include <QVBoxLayout>
 
 #include "ActionTable.h"
-#include "MenuLayout.h"
 #include "ContentsModel.h"
 #include "GuardedSelection.h"
 #include "MainFun.h"
+#include "MenuLayout.h"
 #include "StatusPanels.h"
 #include "TreeIcons.h"
 #include "controls/Interaction.h"
