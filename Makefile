@@ -23,6 +23,7 @@ test: build
 bench: build
 	$(BUILD)/bench/bench_document
 	$(BUILD)/bench/bench_text
+	$(BUILD)/bench/bench_window
 
 fuzz: deps
 	fuzz/run.sh fuzz_document 60

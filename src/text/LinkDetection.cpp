@@ -26,6 +26,8 @@ std::vector<LinkSpan> FindLinks(QStringView text) {
 }
 
 void DetectLinks(QTextDocument& doc) {
+    QTextCursor edit(&doc);
+    edit.beginEditBlock();
     for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
         const QString text = block.text();
         for (const LinkSpan& link : FindLinks(text)) {
@@ -40,6 +42,7 @@ void DetectLinks(QTextDocument& doc) {
             c.mergeCharFormat(f);
         }
     }
+    edit.endEditBlock();
 }
 
 }  // namespace qbx

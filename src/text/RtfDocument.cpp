@@ -29,12 +29,12 @@ public:
     }
     void ParagraphEnd(const RtfParaFormat& para) override {
         Place(para);
-        cursor_.setBlockFormat(BlockFormat(para));
-        cursor_.insertBlock();
+        SetBlockFormat(para);
+        cursor_.insertBlock();  // the new block starts with the same format
     }
     void CellEnd(const RtfParaFormat& para) override {
         Place(para);
-        cursor_.setBlockFormat(BlockFormat(para));
+        SetBlockFormat(para);
         cellDone_ = true;
     }
     void RowEnd(int cellCount) override {
@@ -71,7 +71,7 @@ public:
     void LinkStart(const QString& url) override { link_ = url; }
     void LinkEnd() override { link_.clear(); }
     void Finish(const RtfParaFormat& lastPara) override {
-        if (!table_) cursor_.setBlockFormat(BlockFormat(lastPara));
+        if (!table_) SetBlockFormat(lastPara);
     }
 
     bool produced() const { return produced_; }
@@ -83,6 +83,7 @@ private:
             if (table_) {
                 cursor_.movePosition(QTextCursor::End);
                 table_ = nullptr;
+                blockChanged_ = true;
             }
             return;
         }
@@ -95,6 +96,7 @@ private:
             row_ = col_ = 0;
             rowDone_ = cellDone_ = false;
             cursor_ = table_->cellAt(0, 0).firstCursorPosition();
+            blockChanged_ = true;
             return;
         }
         if (rowDone_) {
@@ -103,15 +105,38 @@ private:
             col_ = 0;
             rowDone_ = cellDone_ = false;
             cursor_ = table_->cellAt(row_, 0).firstCursorPosition();
+            blockChanged_ = true;
         } else if (cellDone_) {
             ++col_;
             if (col_ >= table_->columns()) table_->appendColumns(1);
             cellDone_ = false;
             cursor_ = table_->cellAt(row_, col_).firstCursorPosition();
+            blockChanged_ = true;
         }
     }
 
-    QTextCharFormat CharFormat(const RtfCharFormat& chr) const {
+    // Most runs repeat the format of the run before: convert once.
+    const QTextCharFormat& CharFormat(const RtfCharFormat& chr) {
+        if (!(chr == lastChr_) || link_ != lastLink_ || !haveLastChr_) {
+            lastFormat_ = MakeCharFormat(chr);
+            lastChr_ = chr;
+            lastLink_ = link_;
+            haveLastChr_ = true;
+        }
+        return lastFormat_;
+    }
+
+    // Sets the current block's format unless it has it already; blocks made
+    // by insertBlock() take over the format of the block before.
+    void SetBlockFormat(const RtfParaFormat& para) {
+        if (haveBlockPara_ && para == blockPara_ && !blockChanged_) return;
+        cursor_.setBlockFormat(BlockFormat(para));
+        blockPara_ = para;
+        haveBlockPara_ = true;
+        blockChanged_ = false;
+    }
+
+    QTextCharFormat MakeCharFormat(const RtfCharFormat& chr) const {
         QTextCharFormat f;
         if (chr.bold) f.setFontWeight(QFont::Bold);
         if (chr.italic) f.setFontItalic(true);
@@ -149,6 +174,13 @@ private:
 
     QTextDocument& doc_;
     QTextCursor cursor_;
+    RtfCharFormat lastChr_;
+    QString lastLink_;
+    QTextCharFormat lastFormat_;
+    bool haveLastChr_ = false;
+    RtfParaFormat blockPara_;
+    bool haveBlockPara_ = false;
+    bool blockChanged_ = false;  // the cursor moved to a block whose format is not known
     QTextTable* table_ = nullptr;
     int row_ = 0, col_ = 0;
     bool rowDone_ = false, cellDone_ = false;
@@ -161,8 +193,13 @@ private:
 
 bool LoadRtf(QTextDocument& doc, std::string_view rtf) {
     doc.clear();
+    // One edit block: a view attached to the document lays it out once at
+    // the end instead of after every insertion.
+    QTextCursor block(&doc);
+    block.beginEditBlock();
     DocumentSink sink(doc);
     ReadRtf(rtf, sink);
+    block.endEditBlock();
     return sink.produced();
 }
 

@@ -409,3 +409,21 @@ TEST_F(DocumentsTest, ADamagedDocumentShowsTheErrorReport) {
 
 }  // namespace
 }  // namespace qbx
+
+namespace qbx {
+namespace {
+
+TEST_F(DocumentsTest, ScreenshotWithADocument) {
+    TQbxForm form(Ini());
+    form.resize(800, 500);
+    form.show();
+    form.OpenDocument(Save(Library()), 0);
+    form.SelectNode(1);
+    QTest::qWait(50);
+    const QString out = qEnvironmentVariable("QBX_SCREENSHOT_DIR");
+    if (!out.isEmpty()) form.grab().save(out + "/document.png");
+    EXPECT_FALSE(form.grab().isNull());
+}
+
+}  // namespace
+}  // namespace qbx
