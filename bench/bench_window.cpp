@@ -42,7 +42,8 @@ std::string BigDocument() {
 }
 
 std::string RtfBody() {
-    std::string rtf = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}\\f0\\fs20 ";
+    std::string rtf =
+        "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 \\'cb\\'ce\\'cc\\'e5;}}\\f0\\fs20 ";
     while (rtf.size() < (5u << 20)) rtf += "\\'d4\\'c2\\'b9\\'e2 moonlight on the floor {\\b bold} words\\par\r\n";
     return rtf + "}";
 }
@@ -138,8 +139,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     RatioReporter reporter;
     RunWithRatios(reporter);
-    reporter.PrintRatio("open 1,000,000 nodes in the window", "OpenInWindow1MNodes", "OpenBare1MNodes",
-                        "target <= 3x");
+    reporter.PrintRatio("open 1,000,000 nodes in the window", "OpenInWindow1MNodes", "OpenBare1MNodes", "target <= 3x");
     reporter.PrintRatio("show a node with a 5 MB RTF body", "ShowRtfNode5MB", "RtfToText5MB", "target <= 3x");
     std::printf("%-44s %6.3fx the bare open's peak memory (%ld KiB vs %ld KiB; target <= 2x)\n",
                 "peak memory of the window's open", static_cast<double>(window) / static_cast<double>(bare), window,

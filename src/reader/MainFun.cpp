@@ -25,6 +25,7 @@
 #include "document/QbxText.h"
 #include "settings/QbxConst.h"
 #include "text/CodePageText.h"
+#include "text/ProgressiveLoader.h"
 
 namespace qbx {
 
@@ -83,6 +84,7 @@ void TQbxForm::CloseDocument() {
         QMetaObject::invokeMethod(results, "clear");
     TreeView->selectionModel()->clear();
     Contents->Clear();
+    BodyLoader->Cancel();
     RichEdit->clear();
     ListView->clear();
     RightPageControl->setTabText(RightPageControl->indexOf(findChild<QWidget*>(QStringLiteral("AttachFileTabSheet"))),

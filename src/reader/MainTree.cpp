@@ -24,6 +24,7 @@
 #include "text/CodePageText.h"
 #include "text/ContentLoader.h"
 #include "text/FindText.h"
+#include "text/ProgressiveLoader.h"
 
 namespace qbx {
 
@@ -77,6 +78,7 @@ void TQbxForm::ClearNodeDisplay() {
     for (const char* name : {"ContextAuthorEdit", "ContextPubDateEdit", "ContextIndexEdit"})
         findChild<QLineEdit*>(QString::fromLatin1(name))->clear();
     ContextTypeRadioGroup->findChildren<QRadioButton*>().value(1)->setChecked(true);
+    BodyLoader->Cancel();
     RichEdit->clear();
     ListView->clear();
     RightPageControl->setTabText(RightPageControl->indexOf(findChild<QWidget*>(QStringLiteral("AttachFileTabSheet"))),
@@ -94,14 +96,19 @@ void TQbxForm::TreeViewChange(const QModelIndex& node) {
     CurrentDocument->ReadNode(Contents->RecordPosition(absolute));
     const TNodeRecord record = CurrentDocument->Node;
     if (record.ContentFlag == 0) {
+        BodyLoader->Cancel();
         RichEdit->clear();
     } else if (record.ContentFlag == 1) {
+        BodyLoader->Cancel();
         RichEdit->clear();
         std::vector<uint8_t> body;
         CurrentDocument->ReadNodeContent(body);  // right after ReadNode, nothing in between
-        LoadBody(*RichEdit->document(), {reinterpret_cast<const char*>(body.data()), body.size()});
+        BodyLoader->Start(RichEdit->document(), {reinterpret_cast<const char*>(body.data()), body.size()});
         RichEdit->moveCursor(QTextCursor::Start);
-        if (PendingHighlight && LastSearchKind > 1) ApplyResultHighlight();
+        if (PendingHighlight && LastSearchKind > 1) {
+            BodyLoader->Finish();  // the hit may lie beyond the first screen
+            ApplyResultHighlight();
+        }
     }
 
     ListView->clear();

@@ -40,6 +40,7 @@
 #include "controls/ZqLabel.h"
 #include "dialogs/ErrorShowUnit.h"
 #include "settings/QbxConst.h"
+#include "text/ProgressiveLoader.h"
 
 namespace qbx {
 namespace {
@@ -382,6 +383,9 @@ void TQbxForm::CreateRightPane() {
     dv->setContentsMargins(0, 0, 0, 0);
     RichEdit = Named(new QTextEdit(draw), "RichEdit");
     RichEdit->setReadOnly(true);
+    RichEdit->setUndoRedoEnabled(false);
+    BodyLoader = new TProgressiveLoader(this);
+    connect(BodyLoader, &TProgressiveLoader::Finished, this, [this] { StatusPanels->update(); });
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
     dv->addWidget(RichEdit);
     RightPageControl->addTab(draw, QStringLiteral("内容"));

@@ -32,6 +32,7 @@ class TZqLabel;
 class TStatusPanels;
 class TContentsModel;
 class TGuardedSelectionModel;
+class TProgressiveLoader;
 
 class TQbxForm : public QMainWindow, public TSettingsWindow, public TLanguageHost {
     Q_OBJECT
@@ -79,6 +80,8 @@ public:
     int SelectedNode() const;
 
     TContentsModel* Contents;
+    // Puts a long body into the content view in steps; the first screen at once.
+    TProgressiveLoader* BodyLoader;
     bool NodeChanged = false;
     bool PendingHighlight = false;
     int LastSearchKind = 0;

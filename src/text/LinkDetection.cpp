@@ -25,10 +25,13 @@ std::vector<LinkSpan> FindLinks(QStringView text) {
     return links;
 }
 
-void DetectLinks(QTextDocument& doc) {
+void DetectLinks(QTextDocument& doc) { DetectLinks(doc, 0, doc.blockCount()); }
+
+void DetectLinks(QTextDocument& doc, int firstBlock, int endBlock) {
     QTextCursor edit(&doc);
     edit.beginEditBlock();
-    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = doc.findBlockByNumber(firstBlock); block.isValid() && block.blockNumber() < endBlock;
+         block = block.next()) {
         const QString text = block.text();
         for (const LinkSpan& link : FindLinks(text)) {
             QTextCursor c(&doc);

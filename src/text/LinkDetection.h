@@ -16,7 +16,9 @@ struct LinkSpan {
 // Trailing punctuation that ends a sentence is not part of the address.
 std::vector<LinkSpan> FindLinks(QStringView text);
 
-// Marks every address in `doc` as an anchor whose href is its text.
+// Marks every address in `doc` (or in its blocks [firstBlock, endBlock)) as
+// an anchor whose href is its text.
 void DetectLinks(QTextDocument& doc);
+void DetectLinks(QTextDocument& doc, int firstBlock, int endBlock);
 
 }  // namespace qbx
