@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -80,8 +81,7 @@ void TQbxForm::OpenDocument(const QString& fileName, int64_t baseOffset) {
 
 void TQbxForm::CloseDocument() {
     CurrentDocument.reset();
-    if (auto* results = findChild<QWidget*>(QStringLiteral("SearchListBox")))
-        QMetaObject::invokeMethod(results, "clear");
+    SearchListBox->clear();
     TreeView->selectionModel()->clear();
     Contents->Clear();
     BodyLoader->Cancel();
@@ -104,7 +104,7 @@ void TQbxForm::ResetView() {
     RichEdit->setEnabled(false);
     TreeView->setEnabled(false);
     ListView->setEnabled(false);
-    if (auto* go = findChild<QWidget*>(QStringLiteral("GoSpeedBtn"))) go->setEnabled(false);
+    GoSpeedBtn->setEnabled(false);
     EnableDocumentActions(false);
     TitleLabel->setText(Message(1) + u' ' + QString::fromLatin1(kVersionText));
     Edit1->setEnabled(false);
@@ -116,13 +116,13 @@ void TQbxForm::ResetView() {
 }
 
 void TQbxForm::EnableView() {
-    if (auto* go = findChild<QWidget*>(QStringLiteral("GoSpeedBtn"))) go->setEnabled(true);
+    GoSpeedBtn->setEnabled(true);
     RichEdit->setEnabled(true);
     TreeView->setEnabled(true);
     ListView->setEnabled(true);
     TitleLabel->setText(QString());
     EnableDocumentActions(true);
-    // Edit1 is enabled by the search once it is connected to the window.
+    Edit1->setEnabled(true);
     PrevSpeedButton->setEnabled(true);
     NextSpeedButton->setEnabled(true);
     for (QAction* a : Menu(QStringLiteral("togglebookmark"))->actions() + Menu(QStringLiteral("gobookmark"))->actions())

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSlider>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTextEdit>
@@ -74,6 +75,7 @@ int TQbxForm::SearchIndex() const { return searchIndex_; }
 
 void TQbxForm::SetSearchIndex(int index) {
     searchIndex_ = std::clamp(index, 0, 3);  // an absurd stored value falls back into range
+    SearchTrackBar->setValue(searchIndex_);
     RelabelSearchMode();
 }
 

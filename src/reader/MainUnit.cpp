@@ -12,9 +12,11 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -304,14 +306,35 @@ void TQbxForm::CreateLeftPane() {
 
     auto* search = Named(new QWidget, "SearchTabSheet");
     auto* sv = new QVBoxLayout(search);
-    SearchLabel = Named(new TZqLabel(QStringLiteral("标题检索："), search), "SearchLabel");
-    SearchLabel->Transparent = true;
+    sv->setContentsMargins(2, 2, 2, 2);
+    auto* row = new QHBoxLayout;
     Edit1 = Named(new QComboBox(search), "Edit1");
     Edit1->setEditable(true);
-    Edit1->setEnabled(false);  // searching comes with its own commands
-    sv->addWidget(SearchLabel);
-    sv->addWidget(Edit1);
-    sv->addStretch();
+    Edit1->setCompleter(nullptr);  // no automatic completion
+    Edit1->setInsertPolicy(QComboBox::NoInsert);
+    Edit1->setDuplicatesEnabled(false);
+    GoSpeedBtn = Named(new QToolButton(search), "GoSpeedBtn");
+    GoSpeedBtn->setIcon(ActionIcon("edit-find"));
+    GoSpeedBtn->setAutoRaise(true);
+    row->addWidget(Edit1, 1);
+    row->addWidget(GoSpeedBtn);
+    sv->addLayout(row);
+    auto* kind = new QHBoxLayout;
+    SearchLabel = Named(new TZqLabel(QStringLiteral("标题检索："), search), "SearchLabel");
+    SearchLabel->Transparent = true;
+    SearchLabel->setAlignment(Qt::AlignHCenter);
+    SearchLabel->SetVCenter(true);
+    SearchLabel->setMinimumWidth(70);
+    SearchTrackBar = Named(new QSlider(Qt::Horizontal, search), "SearchTrackBar");
+    SearchTrackBar->setRange(0, 3);
+    SearchTrackBar->setPageStep(1);
+    SearchTrackBar->setTickPosition(QSlider::TicksBelow);
+    SearchTrackBar->setTickInterval(1);
+    kind->addWidget(SearchLabel);
+    kind->addWidget(SearchTrackBar, 1);
+    sv->addLayout(kind);
+    SearchListBox = Named(new QListWidget(search), "SearchListBox");
+    sv->addWidget(SearchListBox, 1);
     LeftPageControl->addTab(search, QStringLiteral("查询"));
 
     auto* props = Named(new QWidget, "PropertiyTabSheet");
@@ -454,6 +477,19 @@ void TQbxForm::ConnectImplemented() {
                 [this, slot] { gotobookmark(slot); });
     }
     connect(PrevSpeedButton, &QToolButton::clicked, this, &TQbxForm::PrevSpeedButtonClick);
+    connect(GoSpeedBtn, &QToolButton::clicked, this, &TQbxForm::GoSpeedBtnClick);
+    connect(Edit1->lineEdit(), &QLineEdit::returnPressed, this, &TQbxForm::GoSpeedBtnClick);
+    connect(SearchTrackBar, &QSlider::valueChanged, this, [this](int position) { SearchTrackBarChange(position); });
+    // The list reports every change of its entry, and a click on the entry it already has.
+    SearchListBox->viewport()->installEventFilter(this);
+    connect(SearchListBox, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (pressingResult_) resultChangedByPress_ = true;
+        if (row >= 0) SearchListBoxClick();
+    });
+    connect(SearchListBox, &QListWidget::itemClicked, this, [this] {
+        if (!std::exchange(resultChangedByPress_, false)) SearchListBoxClick();
+        pressingResult_ = false;
+    });
     connect(NextSpeedButton, &QToolButton::clicked, this, &TQbxForm::NextSpeedButtonClick);
     for (const char* name : {"FileToolAction", "ViewToolAction", "OtherToolAction"}) {
         QAction* a = Action(QString::fromLatin1(name));
@@ -487,6 +523,14 @@ void TQbxForm::UpdateActions() {
     for (const char* name : {"FileToolAction", "ViewToolAction", "OtherToolAction"})
         FileToolActionUpdate(Action(QString::fromLatin1(name)));
     UpdateEditActions();
+}
+
+bool TQbxForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == SearchListBox->viewport() && event->type() == QEvent::MouseButtonPress) {
+        pressingResult_ = true;
+        resultChangedByPress_ = false;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TQbxForm::event(QEvent* event) {

@@ -15,6 +15,8 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QListWidget;
+class QSlider;
 class QGroupBox;
 class QLineEdit;
 class QMenu;
@@ -86,6 +88,12 @@ public:
     bool PendingHighlight = false;
     int LastSearchKind = 0;
     QString LastSearchText;
+
+    // Search (MainSearch.cpp).
+    void GoSpeedBtnClick();
+    void SearchTrackBarChange(int position);
+    void SearchListBoxClick();
+    bool Searching() const { return searching_; }
 
     // The standard edit actions on the focused text control.
     void EditCommand(const QString& name);
@@ -175,11 +183,15 @@ public:
     QGroupBox* ContextTypeRadioGroup;
     QTreeWidget* ListView;
     QComboBox* Edit1;
+    QToolButton* GoSpeedBtn;
     TZqLabel* SearchLabel;
+    QSlider* SearchTrackBar;
+    QListWidget* SearchListBox;
     TStatusPanels* StatusPanels;
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;  // the control bar's context menu
 
@@ -212,6 +224,10 @@ private:
     bool documentOpen_ = false;
     bool idleDue_ = true;
     bool expandingForSelection_ = false;
+    bool searching_ = false;
+    bool pressingResult_ = false;
+    bool resultChangedByPress_ = false;
+    class TNowRuningForm* progress_ = nullptr;
     QString lastFolder_;
 };
 
