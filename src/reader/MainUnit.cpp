@@ -407,6 +407,10 @@ void TQbxForm::CreateRightPane() {
     RichEdit = Named(new QTextEdit(draw), "RichEdit");
     RichEdit->setReadOnly(true);
     RichEdit->setUndoRedoEnabled(false);
+    RichEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+                                      Qt::LinksAccessibleByMouse);
+    RichEdit->installEventFilter(this);
+    RichEdit->viewport()->installEventFilter(this);
     BodyLoader = new TProgressiveLoader(this);
     connect(BodyLoader, &TProgressiveLoader::Finished, this, [this] { StatusPanels->update(); });
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -469,6 +473,20 @@ void TQbxForm::ConnectImplemented() {
     Implement("ExitAction", &TQbxForm::ExitMenuItemClick);
     Implement("AboutAction", &TQbxForm::AboutMenuItemClick);
     Implement("OpenAction", &TQbxForm::OpenMenuItemClick);
+    Implement("CopyAction", &TQbxForm::CopyMenuItemClick);
+    Implement("SelAllAction", &TQbxForm::SelAllMenuItemClick);
+    Implement("FindAction", &TQbxForm::FindMenuItemClick);
+    Implement("FindNextAction", &TQbxForm::FindNextMenuItemClick);
+    Implement("WordWrapAction", &TQbxForm::WordWrapMenuItemClick);
+    Action(QStringLiteral("BigFontAction"))->setProperty("implemented", true);
+    connect(Action(QStringLiteral("BigFontAction")), &QAction::triggered, this, [this] { ZoomContent(1); });
+    Action(QStringLiteral("SmallFontAction"))->setProperty("implemented", true);
+    connect(Action(QStringLiteral("SmallFontAction")), &QAction::triggered, this, [this] { ZoomContent(-1); });
+    FindDialog = new TFindDialog(this);
+    connect(FindDialog, &TFindDialog::FindRequested, this, &TQbxForm::FindDialogFind);
+    connect(Menu(QStringLiteral("EditMenuItem")), &QMenu::aboutToShow, this, &TQbxForm::EditMenuItemClick);
+    connect(RichEdit, &QTextEdit::cursorPositionChanged, this, &TQbxForm::RichEditSelectionChange);
+    connect(RichEdit, &QTextEdit::selectionChanged, this, &TQbxForm::RichEditSelectionChange);
     Implement("CloseAction", &TQbxForm::CloseMenuItemClick);
     for (int slot = 1; slot <= 10; ++slot) {
         connect(findChild<QAction*>(QStringLiteral("bookmark%1").arg(slot)), &QAction::triggered, this,
@@ -515,7 +533,9 @@ void TQbxForm::EnableDocumentActions(bool documentOpen) {
     for (QAction* a : actions_) {
         if (a->property("followsFocus").toBool()) continue;
         const bool implemented = a->property("implemented").toBool();
-        a->setEnabled(implemented && (documentOpen || !NeedsDocument(a->property("tag").toInt())));
+        const bool enabled = implemented && (documentOpen || !NeedsDocument(a->property("tag").toInt()));
+        a->setEnabled(enabled);
+        a->setProperty("tagEnabled", enabled);  // update handlers refine only what the tag allows
     }
 }
 
@@ -523,9 +543,11 @@ void TQbxForm::UpdateActions() {
     for (const char* name : {"FileToolAction", "ViewToolAction", "OtherToolAction"})
         FileToolActionUpdate(Action(QString::fromLatin1(name)));
     UpdateEditActions();
+    CopyActionUpdate();
 }
 
 bool TQbxForm::eventFilter(QObject* watched, QEvent* event) {
+    if (RichEditEvent(watched, event)) return true;
     if (watched == SearchListBox->viewport() && event->type() == QEvent::MouseButtonPress) {
         pressingResult_ = true;
         resultChangedByPress_ = false;

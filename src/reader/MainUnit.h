@@ -4,6 +4,7 @@
 // MainStatusBar.cpp and the settings bridge in MainSettings.cpp.
 #pragma once
 
+#include <QDialog>
 #include <QMainWindow>
 #include <QMap>
 #include <memory>
@@ -35,6 +36,20 @@ class TStatusPanels;
 class TContentsModel;
 class TGuardedSelectionModel;
 class TProgressiveLoader;
+
+// The find dialog: modeless, with match-case and whole-word boxes and no
+// direction buttons; it keeps its values between uses.
+class TFindDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFindDialog(QWidget* parent);
+    QLineEdit* FindEdit;
+    class QCheckBox* MatchCase;
+    class QCheckBox* WholeWord;
+    class QPushButton* FindButton;
+signals:
+    void FindRequested();
+};
 
 class TQbxForm : public QMainWindow, public TSettingsWindow, public TLanguageHost {
     Q_OBJECT
@@ -94,6 +109,21 @@ public:
     void SearchTrackBarChange(int position);
     void SearchListBoxClick();
     bool Searching() const { return searching_; }
+
+    // Reading commands of the content view (MainFind.cpp).
+    void CopyMenuItemClick();
+    void SelAllMenuItemClick();
+    void CopyActionUpdate();
+    void EditMenuItemClick();
+    void FindMenuItemClick();
+    void FindDialogFind();
+    void FindNextMenuItemClick();
+    void WordWrapMenuItemClick();
+    void ZoomContent(int step);
+    void SelectCurrentLine();  // Ctrl+Y
+    QString CaretPositionText() const;
+    void RichEditSelectionChange();
+    TFindDialog* FindDialog;
 
     // The standard edit actions on the focused text control.
     void EditCommand(const QString& name);
@@ -206,6 +236,7 @@ private:
     void AddEntries(QWidget* target, const std::vector<const char*>& entries);
     void ConnectImplemented();
     bool PasswordGiven(int absolute);
+    bool RichEditEvent(QObject* watched, QEvent* event);
     void BuildTree();
     void ApplyBookmarkMarks();
     void ApplyResultHighlight();
