@@ -7,12 +7,16 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTreeView>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
+#include "BenchCorpus.h"
 #include "RatioReporter.h"
 #include "document/QbxCatalog.h"
 #include "document/QbxUnit.h"
@@ -20,6 +24,7 @@
 #include "reader/MainUnit.h"
 #include "support/QbxWriter.h"
 #include "text/BodyText.h"
+#include "text/TextSearch.h"
 
 using namespace qbx;
 using namespace qbx::testing;
@@ -28,14 +33,27 @@ namespace {
 
 QTemporaryDir* folder;
 
+// Runs `work` in a child process and waits for it.
+void InChild(const std::function<void()>& work) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        work();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+}
+
 std::string BigDocument() {
     static const std::string path = [] {
         const std::string p = folder->filePath("nodes.qbx").toStdString();
-        WDocument doc;
-        doc.nodes.reserve(1000000);
-        for (int i = 0; i < 1000000; ++i)
-            doc.nodes.push_back({.title = "Node number " + std::to_string(i), .depth = i % 4});
-        WriteFile(p, BuildDocument(doc));
+        InChild([&] {
+            WDocument doc;
+            doc.nodes.reserve(1000000);
+            for (int i = 0; i < 1000000; ++i)
+                doc.nodes.push_back({.title = "Node number " + std::to_string(i), .depth = i % 4});
+            WriteFile(p, BuildDocument(doc));
+        });
         return p;
     }();
     return path;
@@ -51,9 +69,11 @@ std::string RtfBody() {
 std::string RtfDocument() {
     static const std::string path = [] {
         const std::string p = folder->filePath("rtf.qbx").toStdString();
-        WDocument doc;
-        doc.nodes.push_back({.title = "rtf", .contentFormat = 3, .body = RtfBody()});
-        WriteFile(p, BuildDocument(doc));
+        InChild([&] {
+            WDocument doc;
+            doc.nodes.push_back({.title = "rtf", .contentFormat = 3, .body = RtfBody()});
+            WriteFile(p, BuildDocument(doc));
+        });
         return p;
     }();
     return path;
@@ -102,12 +122,70 @@ void ShowRtfNode5MB(benchmark::State& state) {
     }
 }
 
+// Title search over a million titles: the window's search against a plain
+// substring loop over the same titles lower-cased beforehand.
+void TitleSearchBaseline_Memmem(benchmark::State& state) {
+    TQbxObject doc(BigDocument(), 0);
+    std::vector<uint8_t> text, entries;
+    doc.ReadCatalog(text, entries);
+    const TQbxCatalog catalog = BuildCatalog(std::move(text), entries);
+    std::vector<std::string> lowered;
+    for (int i = 0; i < catalog.Count(); ++i) {
+        std::string t(catalog.Title(i));
+        for (char& c : t) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        lowered.push_back(std::move(t));
+    }
+    const std::string needle = "number 99999";
+    for (auto _ : state) {
+        int hits = 0;
+        for (const std::string& t : lowered)
+            hits += memmem(t.data(), t.size(), needle.data(), needle.size()) != nullptr;
+        benchmark::DoNotOptimize(hits);
+    }
+}
+
+void TitleSearchInWindow1MNodes(benchmark::State& state) {
+    TQbxForm form(folder->filePath("qbx.ini"));
+    form.OpenDocument(QString::fromStdString(BigDocument()), 0);
+    form.SearchTrackBar->setValue(0);
+    form.Edit1->setEditText(QStringLiteral("NUMBER 99999"));
+    for (auto _ : state) form.GoSpeedBtnClick();
+    form.CloseDocument();
+}
+
+// The full-text search of the text engine's benchmark, through the window's search.
+bench::SearchDocument& Corpus() {
+    static bench::SearchDocument d;
+    return d;
+}
+
+void FullTextSearchEngine(benchmark::State& state) {
+    TQbxObject doc(Corpus().path, 0);
+    const QString absent = QString::fromUtf8("不在其中的词");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SearchBodies(doc, Corpus().catalog, absent, 0, Corpus().catalog.Count()).size());
+}
+
+void FullTextSearchInWindow(benchmark::State& state) {
+    TQbxForm form(folder->filePath("qbx.ini"));
+    form.OpenDocument(QString::fromStdString(Corpus().path), 0);
+    form.SearchTrackBar->setValue(3);
+    form.Edit1->setEditText(QString::fromUtf8("不在其中的词"));
+    for (auto _ : state) form.GoSpeedBtnClick();
+    form.CloseDocument();
+}
+
+BENCHMARK(FullTextSearchEngine)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FullTextSearchInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(TitleSearchBaseline_Memmem)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(TitleSearchInWindow1MNodes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(OpenBare1MNodes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(OpenInWindow1MNodes)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(RtfToText5MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ShowRtfNode5MB)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Peak memory of one operation, measured in a child process of its own.
+// Peak memory of one operation, measured in a child process of its own. The
+// documents are written by children too, so no child inherits a large heap.
 long PeakKiB(const std::function<void()>& work) {
     const pid_t pid = fork();
     if (pid == 0) {
@@ -128,7 +206,7 @@ int main(int argc, char** argv) {
     folder = new QTemporaryDir;
     BigDocument();
     RtfDocument();
-    // Peak memory first, in children that start from the same state.
+    // Peak memory first, in children that start from the same small state.
     const long bare = PeakKiB([] { BareOpen(); });
     const long window = PeakKiB([&] {
         QApplication app(argc, argv);
@@ -136,11 +214,16 @@ int main(int argc, char** argv) {
         form.show();
         OpenInWindow(form);
     });
+    Corpus();
     QApplication app(argc, argv);
     RatioReporter reporter;
     RunWithRatios(reporter);
     reporter.PrintRatio("open 1,000,000 nodes in the window", "OpenInWindow1MNodes", "OpenBare1MNodes", "target <= 3x");
     reporter.PrintRatio("show a node with a 5 MB RTF body", "ShowRtfNode5MB", "RtfToText5MB", "target <= 3x");
+    reporter.PrintRatio("full-text search through the window", "FullTextSearchInWindow", "FullTextSearchEngine",
+                        "target <= 1.5x");
+    reporter.PrintRatio("title search over 1,000,000 titles", "TitleSearchInWindow1MNodes",
+                        "TitleSearchBaseline_Memmem", "target <= 1.5x");
     std::printf("%-44s %6.3fx the bare open's peak memory (%ld KiB vs %ld KiB; target <= 2x)\n",
                 "peak memory of the window's open", static_cast<double>(window) / static_cast<double>(bare), window,
                 bare);

@@ -11,8 +11,26 @@ std::string AsciiLower(std::string_view bytes) {
     return out;
 }
 
+namespace {
+
+inline char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+// Compares on the fly: titles are short, and lowering a copy of each costs
+// more than the search itself.
 bool ContainsAsciiCaseless(std::string_view haystack, std::string_view lowerNeedle) {
-    return AsciiLower(haystack).find(lowerNeedle) != std::string::npos;
+    const size_t n = haystack.size(), m = lowerNeedle.size();
+    if (m == 0) return true;
+    if (m > n) return false;
+    const char first = lowerNeedle[0];
+    for (size_t i = 0; i + m <= n; ++i) {
+        if (Lower(haystack[i]) != first) continue;
+        size_t k = 1;
+        while (k < m && Lower(haystack[i + k]) == lowerNeedle[k]) ++k;
+        if (k == m) return true;
+    }
+    return false;
 }
 
 std::vector<int> TitleSearch(const TQbxCatalog& catalog, std::string_view text) {

@@ -76,6 +76,7 @@ void TQbxForm::GoSpeedBtnClick() {
         TNowRuningForm progress(this);
         progress_ = &progress;
         progress.show();
+        // Also when a read error ends the walk: the progress window goes, the view is reset.
         struct End {
             TQbxForm* form;
             TNowRuningForm& progress;
@@ -83,6 +84,10 @@ void TQbxForm::GoSpeedBtnClick() {
                 progress.hide();
                 form->progress_ = nullptr;
                 form->searching_ = false;
+                if (std::uncaught_exceptions() > 0) {
+                    form->TreeView->selectionModel()->clear();
+                    form->RichEdit->clear();
+                }
             }
         } endSearch{this, progress};
         TQbxObject* doc = CurrentDocument.get();

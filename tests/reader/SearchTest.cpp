@@ -190,8 +190,11 @@ TEST_F(SearchTest, ADamagedBodyEndsTheSearchAndRestoresTheWindow) {
     form->OpenDocument(path, 0);
     form->SearchTrackBar->setValue(3);
     form->Edit1->setEditText("moon");
+    form->SelectNode(0);
     EXPECT_ANY_THROW(form->GoSpeedBtnClick());
     EXPECT_FALSE(form->Searching());
+    EXPECT_EQ(form->SelectedNode(), -1);
+    EXPECT_TRUE(form->RichEdit->toPlainText().isEmpty());
     EXPECT_EQ(form->findChild<TNowRuningForm*>(), nullptr);
 }
 
