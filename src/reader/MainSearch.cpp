@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSlider>
+#include <QTextEdit>
 #include <QTreeView>
 
 #include "ContentsModel.h"
