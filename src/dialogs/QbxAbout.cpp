@@ -11,6 +11,7 @@
 #include "controls/ZqLabel.h"
 #include "settings/QbxConst.h"
 #include "settings/RegUnit.h"
+#include "shell/ShellUnit.h"
 
 namespace qbx {
 namespace {

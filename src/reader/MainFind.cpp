@@ -19,6 +19,7 @@
 #include "StatusPanels.h"
 #include "controls/Interaction.h"
 #include "settings/QbxConst.h"
+#include "shell/ShellUnit.h"
 #include "text/FindText.h"
 #include "text/ProgressiveLoader.h"
 
@@ -176,7 +177,7 @@ bool TQbxForm::RichEditEvent(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         const QString link = RichEdit->anchorAt(mouse->position().toPoint());
         if (mouse->button() == Qt::LeftButton && link.size() > 1 && !RichEdit->textCursor().hasSelection()) {
-            Interaction().OpenUrl(QUrl::fromUserInput(link));  // "www.example.com" becomes a web address
+            OpenInBrowser(link);  // "www.example.com" becomes a web address
             return true;
         }
     }

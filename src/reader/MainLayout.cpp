@@ -1,13 +1,17 @@
 // The layout commands of the main window: status bar, title bar (left pane),
 // toolbars, toolbar reset, full screen, exit; the about box and the language switch.
 #include <QAction>
+#include <QCoreApplication>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 #include "MainUnit.h"
 #include "MenuLayout.h"
 #include "controls/Interaction.h"
 #include "dialogs/QbxAbout.h"
+#include "settings/QbxConst.h"
+#include "shell/ShellUnit.h"
 
 namespace qbx {
 
@@ -72,6 +76,15 @@ void TQbxForm::FullScreenExecute() {
 }
 
 void TQbxForm::ExitMenuItemClick() { close(); }
+
+void TQbxForm::HomePageMenuItemClick() { OpenInBrowser(QString::fromLatin1(kHomePageUrl)); }
+
+void TQbxForm::EMailMenuItemClick() { Interaction().OpenUrl(QUrl(QString::fromLatin1(kAuthorMail))); }
+
+// The HTML manual installed beside the program.
+void TQbxForm::ReadmeMenuItemClick() {
+    OpenFile(QCoreApplication::applicationDirPath() + QStringLiteral("/quirebox-manual.html"));
+}
 
 void TQbxForm::AboutMenuItemClick() {
     TAboutForm about(this);

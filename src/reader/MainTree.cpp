@@ -21,6 +21,7 @@
 #include "dialogs/InputPw.h"
 #include "document/QbxText.h"
 #include "settings/QbxConst.h"
+#include "shell/ShellUnit.h"
 #include "text/CodePageText.h"
 #include "text/ContentLoader.h"
 #include "text/FindText.h"
@@ -116,7 +117,9 @@ void TQbxForm::TreeViewChange(const QModelIndex& node) {
         for (const TAttachmentItem& a : CurrentDocument->LoadAttachmentList(record.AttachPos)) {
             auto* item = new QTreeWidgetItem(ListView);
             item->setText(0, Cp936ToUnicode(a.Name));
+            item->setIcon(0, FileIcon(QString::fromStdString(a.Extension)));
             item->setText(1, QString::fromStdString(a.SizeText));
+            item->setText(2, FileTypeName(Cp936ToUnicode(a.Extension)));
             item->setText(3, DateTimeText(a.SaveTime));
             item->setData(0, Qt::UserRole, a.DataPos);
             item->setData(1, Qt::UserRole, QVariant::fromValue(static_cast<qulonglong>(a.Key)));

@@ -42,6 +42,7 @@
 #include "controls/ZqLabel.h"
 #include "dialogs/ErrorShowUnit.h"
 #include "settings/QbxConst.h"
+#include "shell/ShellUnit.h"
 #include "text/ProgressiveLoader.h"
 
 namespace qbx {
@@ -122,8 +123,8 @@ TQbxForm::TQbxForm(const QString& settingsPath) {
         idleDue_ = false;
         UpdateActions();
     });
-    connect(ZaqorLabel, &TZqLabel::clicked, this,
-            [] { Interaction().OpenUrl(QUrl(QString::fromLatin1(kHomePageUrl))); });
+    connect(ZaqorLabel, &TZqLabel::clicked, this, &TQbxForm::HomePageMenuItemClick);
+    AppIni->TempDir = PrivateTempDir();
 }
 
 // A window destroyed without its close query still saves, while its widgets exist.
@@ -473,6 +474,13 @@ void TQbxForm::ConnectImplemented() {
     Implement("ExitAction", &TQbxForm::ExitMenuItemClick);
     Implement("AboutAction", &TQbxForm::AboutMenuItemClick);
     Implement("OpenAction", &TQbxForm::OpenMenuItemClick);
+    Implement("OpenAttachmentAction", &TQbxForm::OpenAttachmentActionExecute);
+    Implement("SaveAsAttachmentAction", &TQbxForm::SaveAsAttachmentActionExecute);
+    connect(ListView, &QTreeWidget::itemDoubleClicked, this, &TQbxForm::ListViewDblClick);
+    ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    Implement("HomePageAction", &TQbxForm::HomePageMenuItemClick);
+    Implement("EMailAction", &TQbxForm::EMailMenuItemClick);
+    Implement("ReadMeAction", &TQbxForm::ReadmeMenuItemClick);
     Implement("CopyAction", &TQbxForm::CopyMenuItemClick);
     Implement("SelAllAction", &TQbxForm::SelAllMenuItemClick);
     Implement("FindAction", &TQbxForm::FindMenuItemClick);

@@ -110,6 +110,11 @@ public:
     void SearchListBoxClick();
     bool Searching() const { return searching_; }
 
+    // Attachments (MainAttach.cpp).
+    void OpenAttachmentActionExecute();
+    void SaveAsAttachmentActionExecute();
+    void ListViewDblClick();
+
     // Reading commands of the content view (MainFind.cpp).
     void CopyMenuItemClick();
     void SelAllMenuItemClick();
@@ -141,6 +146,9 @@ public:
     void FullScreenExecute();
     void ExitMenuItemClick();
     void AboutMenuItemClick();
+    void HomePageMenuItemClick();
+    void EMailMenuItemClick();
+    void ReadmeMenuItemClick();
     void SimpliedChineseMenuitemClick(QAction* item);
     // The toolbar an action of the View > Toolbar menu controls: its name
     // without the last six characters, plus "Bar".

@@ -1,33 +1,11 @@
 #include "TreeIcons.h"
 
+#include "shell/ShellUnit.h"
+
 #include <QHash>
 #include <QPainter>
-#include <QStandardPaths>
 
 namespace qbx {
-
-QIcon ThemeIcon(const char* name) {
-    if (!*name) return {};
-    static const bool searchPathsSet = [] {
-        // Without a desktop session Qt looks for themes in its resources only.
-        QStringList paths = QIcon::themeSearchPaths();
-        for (const QString& dir :
-             QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, "icons", QStandardPaths::LocateDirectory))
-            if (!paths.contains(dir)) paths << dir;
-        QIcon::setThemeSearchPaths(paths);
-        return true;
-    }();
-    (void)searchPathsSet;
-    const QString n = QString::fromLatin1(name);
-    if (QIcon::hasThemeIcon(n)) return QIcon::fromTheme(n);
-    if (QIcon::hasThemeIcon(n + QStringLiteral("-symbolic"))) return QIcon::fromTheme(n + QStringLiteral("-symbolic"));
-    const QString desktopTheme = QIcon::themeName();
-    QIcon::setThemeName(QStringLiteral("Adwaita"));
-    QIcon icon = QIcon::fromTheme(n, QIcon::fromTheme(n + QStringLiteral("-symbolic")));
-    icon = QIcon(icon.pixmap(24, 24));  // keep the picture when the theme goes back
-    QIcon::setThemeName(desktopTheme);
-    return icon;
-}
 
 namespace {
 

@@ -5,10 +5,10 @@
 #include <QIcon>
 #include <cstdint>
 
+#include "shell/ShellUnit.h"
+
 namespace qbx {
 
 QIcon TreeIcon(int32_t iconIndex, bool bookmarked);
-// An icon from the desktop's theme, or Adwaita's symbolic one in its place.
-QIcon ThemeIcon(const char* name);
 
 }  // namespace qbx
