@@ -9,6 +9,7 @@
 #include "MainFun.h"
 #include "MainUnit.h"
 #include "controls/Interaction.h"
+#include "dialogs/AttachpropertyUnit.h"
 #include "settings/QbxConst.h"
 #include "shell/ShellUnit.h"
 
@@ -57,6 +58,30 @@ void TQbxForm::SaveAsAttachmentActionExecute() {
         QTreeWidgetItem* item = ListView->topLevelItem(i);
         if (item->isSelected()) doc->ExtractAttachment(AttachmentPath(folder, item->text(0)).toStdString(), i);
     }
+}
+
+void TQbxForm::PropertyAttachmentActionExecute() {
+    const QList<QTreeWidgetItem*> selected = ListView->selectedItems();
+    if (selected.size() != 1) return;
+    const QTreeWidgetItem* it = selected[0];
+    TAttachmentpropertyForm::Item item{it->text(0), it->text(2), QString::number(it->data(2, Qt::UserRole).toInt()),
+                                       it->text(3), it->icon(0)};
+    TAttachmentpropertyForm form(item, Action(QStringLiteral("SaveAsAttachmentAction")), this);
+    // Its Open button opens the attachment, as the list's Open command does.
+    connect(&form, &TAttachmentpropertyForm::OpenRequested, this, &TQbxForm::OpenAttachmentActionExecute);
+    Interaction().Exec(&form);
+}
+
+// The pop-up menu offers the view styles when nothing is selected, the file
+// commands when something is; the property only for exactly one item.
+void TQbxForm::PropertyAttachmentActionUpdate() {
+    const int selected = static_cast<int>(ListView->selectedItems().size());
+    for (const char* name : {"BigIconAction", "SmallIconAction", "ListShowAction", "DetailAction"})
+        Action(QString::fromLatin1(name))->setVisible(selected == 0);
+    for (const char* name : {"OpenAttachmentAction", "SaveAsAttachmentAction", "PropertyAttachmentAction"})
+        Action(QString::fromLatin1(name))->setVisible(selected > 0);
+    QAction* property = Action(QStringLiteral("PropertyAttachmentAction"));
+    if (property->property("tagEnabled").toBool()) property->setEnabled(selected == 1);
 }
 
 void TQbxForm::ListViewDblClick() {

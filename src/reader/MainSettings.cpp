@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QListView>
 #include <QScreen>
 #include <QSlider>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QToolBar>
@@ -172,6 +174,17 @@ void TQbxForm::SetListViewStyle(int style) {
     listViewStyle_ = std::clamp(style, 0, 3);
     const char* names[] = {"BigIconAction", "SmallIconAction", "ListShowAction", "DetailAction"};
     Action(QString::fromLatin1(names[listViewStyle_]))->setChecked(true);
+    if (listViewStyle_ == 3) {
+        AttachmentViews->setCurrentWidget(ListView);
+        return;
+    }
+    AttachmentViews->setCurrentWidget(AttachmentIconView);
+    const bool large = listViewStyle_ == 0;
+    AttachmentIconView->setViewMode(listViewStyle_ == 2 ? QListView::ListMode : QListView::IconMode);
+    AttachmentIconView->setFlow(listViewStyle_ == 2 ? QListView::TopToBottom : QListView::LeftToRight);
+    AttachmentIconView->setWrapping(true);
+    AttachmentIconView->setIconSize(large ? QSize(32, 32) : QSize(16, 16));
+    AttachmentIconView->setGridSize(large ? QSize(96, 64) : QSize());
 }
 
 QStringList TQbxForm::AttachmentColumnHeaders() const {

@@ -12,12 +12,14 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QSlider>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -437,12 +439,35 @@ void TQbxForm::CreateRightPane() {
     auto* attach = Named(new QWidget, "AttachFileTabSheet");
     auto* av = new QVBoxLayout(attach);
     av->setContentsMargins(0, 0, 0, 0);
-    ListView = Named(new QTreeWidget(attach), "ListView");
+    AttachmentViews = Named(new QStackedWidget(attach), "AttachmentViews");
+    ListView = Named(new QTreeWidget(AttachmentViews), "ListView");
     ListView->setHeaderLabels(
         {QStringLiteral("文件名"), QStringLiteral("大小"), QStringLiteral("类型"), QStringLiteral("保存时间")});
     ListView->setRootIsDecorated(false);
     ListView->setContextMenuPolicy(Qt::CustomContextMenu);
-    av->addWidget(ListView);
+    ListView->header()->setSectionResizeMode(QHeaderView::Stretch);  // the columns share the width
+    ListView->setMouseTracking(true);
+    // The icon and list styles show the same items with the same selection.
+    AttachmentIconView = Named(new QListView(AttachmentViews), "AttachmentIconView");
+    AttachmentIconView->setModel(ListView->model());
+    AttachmentIconView->setSelectionModel(ListView->selectionModel());
+    AttachmentIconView->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    AttachmentIconView->setContextMenuPolicy(Qt::CustomContextMenu);
+    AttachmentIconView->setResizeMode(QListView::Adjust);
+    AttachmentIconView->setMouseTracking(true);
+    AttachmentViews->addWidget(AttachmentIconView);
+    AttachmentViews->addWidget(ListView);
+    av->addWidget(AttachmentViews);
+    for (QAbstractItemView* view :
+         {static_cast<QAbstractItemView*>(ListView), static_cast<QAbstractItemView*>(AttachmentIconView)}) {
+        connect(view, &QAbstractItemView::entered, this,
+                [view] { view->viewport()->setCursor(Qt::PointingHandCursor); });
+        connect(view, &QAbstractItemView::viewportEntered, this, [view] { view->viewport()->unsetCursor(); });
+        connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& p) {
+            PropertyAttachmentActionUpdate();
+            Menu("AttachMentPopMenu")->popup(view->viewport()->mapToGlobal(p));
+        });
+    }
     RightPageControl->addTab(attach, Message(5));
     v->addWidget(RightPageControl);
 
@@ -450,8 +475,6 @@ void TQbxForm::CreateRightPane() {
             [this](const QPoint& p) { Menu("RichEditPopupMenu")->popup(RichEdit->viewport()->mapToGlobal(p)); });
     connect(TreeView, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { Menu("TreeViewPopupMenu")->popup(TreeView->viewport()->mapToGlobal(p)); });
-    connect(ListView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { Menu("AttachMentPopMenu")->popup(ListView->viewport()->mapToGlobal(p)); });
 }
 
 void TQbxForm::CreateStatusBar() {
@@ -476,6 +499,14 @@ void TQbxForm::ConnectImplemented() {
     Implement("OpenAction", &TQbxForm::OpenMenuItemClick);
     Implement("OpenAttachmentAction", &TQbxForm::OpenAttachmentActionExecute);
     Implement("SaveAsAttachmentAction", &TQbxForm::SaveAsAttachmentActionExecute);
+    Implement("PropertyAttachmentAction", &TQbxForm::PropertyAttachmentActionExecute);
+    const char* styles[] = {"BigIconAction", "SmallIconAction", "ListShowAction", "DetailAction"};
+    for (int style = 0; style < 4; ++style) {
+        QAction* a = Action(QString::fromLatin1(styles[style]));
+        a->setProperty("implemented", true);
+        connect(a, &QAction::triggered, this, [this, style] { SetListViewStyle(style); });
+    }
+    connect(AttachmentIconView, &QListView::doubleClicked, this, &TQbxForm::ListViewDblClick);
     connect(ListView, &QTreeWidget::itemDoubleClicked, this, &TQbxForm::ListViewDblClick);
     ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     Implement("HomePageAction", &TQbxForm::HomePageMenuItemClick);
@@ -552,6 +583,7 @@ void TQbxForm::UpdateActions() {
         FileToolActionUpdate(Action(QString::fromLatin1(name)));
     UpdateEditActions();
     CopyActionUpdate();
+    PropertyAttachmentActionUpdate();
 }
 
 bool TQbxForm::eventFilter(QObject* watched, QEvent* event) {

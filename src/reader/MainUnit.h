@@ -16,7 +16,9 @@
 class QAction;
 class QActionGroup;
 class QComboBox;
+class QListView;
 class QListWidget;
+class QStackedWidget;
 class QSlider;
 class QGroupBox;
 class QLineEdit;
@@ -114,6 +116,11 @@ public:
     void OpenAttachmentActionExecute();
     void SaveAsAttachmentActionExecute();
     void ListViewDblClick();
+    void PropertyAttachmentActionExecute();
+    void PropertyAttachmentActionUpdate();
+    // The four view styles of one list: large icons, small icons, list, details.
+    QListView* AttachmentIconView;
+    QStackedWidget* AttachmentViews;
 
     // Reading commands of the content view (MainFind.cpp).
     void CopyMenuItemClick();

@@ -4,9 +4,14 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "dialogs/AttachpropertyUnit.h"
 #include "reader/MainFun.h"
 #include "reader/MainUnit.h"
 #include "support/QbxWriter.h"
@@ -99,6 +104,59 @@ TEST_F(AttachmentTest, TheListShowsTypesAndDoubleClickOpensAllSelected) {
     Select({0, 2});
     form->ListViewDblClick();
     EXPECT_EQ(script.openedUrls.size(), 2u);
+}
+
+}  // namespace
+}  // namespace qbx
+
+namespace qbx {
+namespace {
+
+TEST_F(AttachmentTest, CommandStatesFollowTheSelection) {
+    form->ListView->clearSelection();
+    form->UpdateActions();
+    EXPECT_TRUE(form->Action("BigIconAction")->isVisible());
+    EXPECT_FALSE(form->Action("OpenAttachmentAction")->isVisible());
+    Select({0, 1});
+    form->UpdateActions();
+    EXPECT_FALSE(form->Action("DetailAction")->isVisible());
+    EXPECT_TRUE(form->Action("PropertyAttachmentAction")->isVisible());
+    EXPECT_FALSE(form->Action("PropertyAttachmentAction")->isEnabled());  // two selected
+    Select({1});
+    form->UpdateActions();
+    EXPECT_TRUE(form->Action("PropertyAttachmentAction")->isEnabled());
+}
+
+TEST_F(AttachmentTest, ThePropertyDialog) {
+    Select({1});
+    TAttachmentpropertyForm* shown = nullptr;
+    script.dialogs.push_back([&](QDialog* d) {
+        shown = static_cast<TAttachmentpropertyForm*>(d);
+        EXPECT_EQ(shown->FilenameLabel->text(), "a.txt");
+        EXPECT_EQ(shown->FileSizeLabel->text(), "6");  // the exact size, no unit
+        EXPECT_FALSE(shown->FileTypeLabel->text().isEmpty());
+        shown->OpenSpeedButton->click();  // opens the attachment
+        return QDialog::Rejected;
+    });
+    form->UpdateActions();
+    form->Action("PropertyAttachmentAction")->trigger();
+    EXPECT_NE(shown, nullptr);
+    EXPECT_EQ(script.openedUrls.size(), 1u);
+}
+
+TEST_F(AttachmentTest, ViewStylesAreRestoredAfterARestart) {
+    form->Action("SmallIconAction")->trigger();
+    EXPECT_EQ(form->AttachmentViews->currentWidget(), form->AttachmentIconView);
+    EXPECT_EQ(form->AttachmentIconView->iconSize(), QSize(16, 16));
+    form->Action("DetailAction")->trigger();
+    EXPECT_EQ(form->AttachmentViews->currentWidget(), form->ListView);
+    form->Action("ListShowAction")->trigger();
+    EXPECT_EQ(form->AttachmentIconView->viewMode(), QListView::ListMode);
+    form->close();
+    form.reset();
+    TQbxForm again(dir.filePath("qbx.ini"));
+    EXPECT_EQ(again.ListViewStyle(), 2);
+    EXPECT_TRUE(again.Action("ListShowAction")->isChecked());
 }
 
 }  // namespace
