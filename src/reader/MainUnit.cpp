@@ -40,6 +40,7 @@
 #include "MenuLayout.h"
 #include "StatusPanels.h"
 #include "TreeIcons.h"
+#include "WebView.h"
 #include "controls/Interaction.h"
 #include "controls/ZqLabel.h"
 #include "dialogs/ErrorShowUnit.h"
@@ -407,7 +408,8 @@ void TQbxForm::CreateRightPane() {
     auto* draw = Named(new QWidget, "DrawTabSheet");
     auto* dv = new QVBoxLayout(draw);
     dv->setContentsMargins(0, 0, 0, 0);
-    RichEdit = Named(new QTextEdit(draw), "RichEdit");
+    ContentStack = Named(new QStackedWidget(draw), "ContentStack");
+    RichEdit = Named(new QTextEdit(ContentStack), "RichEdit");
     RichEdit->setReadOnly(true);
     RichEdit->setUndoRedoEnabled(false);
     RichEdit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
@@ -417,7 +419,10 @@ void TQbxForm::CreateRightPane() {
     BodyLoader = new TProgressiveLoader(this);
     connect(BodyLoader, &TProgressiveLoader::Finished, this, [this] { StatusPanels->update(); });
     RichEdit->setContextMenuPolicy(Qt::CustomContextMenu);
-    dv->addWidget(RichEdit);
+    HtmlView = MakeWebView(ContentStack);
+    ContentStack->addWidget(RichEdit);
+    ContentStack->addWidget(HtmlView->Widget());
+    dv->addWidget(ContentStack);
     RightPageControl->addTab(draw, QStringLiteral("内容"));
 
     auto* pro = Named(new QWidget, "ProTabSheet");
@@ -500,6 +505,7 @@ void TQbxForm::ConnectImplemented() {
     Implement("OpenAttachmentAction", &TQbxForm::OpenAttachmentActionExecute);
     Implement("SaveAsAttachmentAction", &TQbxForm::SaveAsAttachmentActionExecute);
     Implement("PropertyAttachmentAction", &TQbxForm::PropertyAttachmentActionExecute);
+    Implement("HtmlViewAction", &TQbxForm::HtmlViewActionExecute);
     const char* styles[] = {"BigIconAction", "SmallIconAction", "ListShowAction", "DetailAction"};
     for (int style = 0; style < 4; ++style) {
         QAction* a = Action(QString::fromLatin1(styles[style]));
@@ -584,6 +590,7 @@ void TQbxForm::UpdateActions() {
     UpdateEditActions();
     CopyActionUpdate();
     PropertyAttachmentActionUpdate();
+    HtmlViewActionUpdate();
 }
 
 bool TQbxForm::eventFilter(QObject* watched, QEvent* event) {

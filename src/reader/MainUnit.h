@@ -38,6 +38,7 @@ class TStatusPanels;
 class TContentsModel;
 class TGuardedSelectionModel;
 class TProgressiveLoader;
+class TWebView;
 
 // The find dialog: modeless, with match-case and whole-word boxes and no
 // direction buttons; it keeps its values between uses.
@@ -118,6 +119,13 @@ public:
     void ListViewDblClick();
     void PropertyAttachmentActionExecute();
     void PropertyAttachmentActionUpdate();
+
+    // The web view (MainWeb.cpp).
+    void HtmlViewActionUpdate();
+    void HtmlViewActionExecute();
+    int ViewAttachmentIndex = 0;
+    std::unique_ptr<TWebView> HtmlView;
+    QStackedWidget* ContentStack;
     // The four view styles of one list: large icons, small icons, list, details.
     QListView* AttachmentIconView;
     QStackedWidget* AttachmentViews;

@@ -10,9 +10,17 @@
 #include "dialogs/ErrorShowUnit.h"
 #include "dialogs/QbxAbout.h"
 #include "settings/RegUnit.h"
+#include "webview/WebEngineView.h"
+
+#include <unistd.h>
 
 int main(int argc, char** argv) {
+    // The browser engine shares its graphics context and, run as root, cannot sandbox itself.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (::getuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     qbx::TQbxApplication app(argc, argv);
+    qbx::UseWebEngineView();
     app.setApplicationName(QStringLiteral("Quirebox"));
     qbx::LanguageFileName = qbx::GetLanguageFileName();
     const bool english = qbx::LanguageFileName == QLatin1String(qbx::kEnglishLanguageFile);
