@@ -16,6 +16,7 @@
 #include "document/QbxText.h"
 #include "document/QbxUnit.h"
 #include "text/BodyText.h"
+#include "text/BranchExport.h"
 #include "text/Cp936.h"
 #include "text/TextSearch.h"
 
@@ -287,6 +288,21 @@ void Search(const ToolOptions& o, std::ostream& out) {
     if (o.json) out << JsonArray(rows) << "\n";
 }
 
+// The branch below INDEX into DIR/<title>, as the window's export writes it.
+void Export(const ToolOptions& o, std::ostream&) {
+    Expect(o, 3, "DOC INDEX DIR");
+    OpenDoc d = OpenWithPassword(o, o.args[0]);
+    const TCatalogNode& n = NodeAt(d, o.args[1]);
+    const int index = static_cast<int>(&n - d.catalog.Nodes.data());
+    if (n.FirstChild < 0) throw Refusal("node " + o.args[1] + " has no children to export");
+    const std::string top = o.args[2] + "/" + ExportName(d.catalog.Title(index));
+    struct stat st {};
+    if (::stat(top.c_str(), &st) == 0)
+        throw QbxError(QbxError::Kind::Io, "The directory of exportment has already existed!");
+    if (::mkdir(top.c_str(), 0777) != 0) ThrowIo("cannot create the folder", top, errno);
+    ExportBranch(*d.doc, d.catalog, index, top);
+}
+
 // The node's displayed text, as the content view shows it, in UTF-8.
 void Text(const ToolOptions& o, std::ostream& out) {
     if (const auto body = NodeBody(o))
@@ -298,7 +314,7 @@ void Text(const ToolOptions& o, std::ostream& out) {
 void RunToolCommand(const ToolOptions& o, std::ostream& out) {
     static const std::map<std::string, std::function<void(const ToolOptions&, std::ostream&)>> commands = {
         {"info", Info},       {"tree", Tree},     {"body", Body}, {"attachments", Attachments},
-        {"extract", Extract}, {"search", Search}, {"text", Text},
+        {"extract", Extract}, {"search", Search}, {"text", Text}, {"export", Export},
     };
     const auto it = commands.find(o.command);
     if (it == commands.end()) throw UsageError("unknown command \"" + o.command + "\"");

@@ -18,6 +18,7 @@ constexpr const char* kUsage =
     "  attachments DOC INDEX        the node's attachment list\n"
     "  extract DOC INDEX ATT FILE   write attachment ATT (0-based) of node INDEX to FILE\n"
     "  text DOC INDEX               the node's displayed text (UTF-8, \\n line ends)\n"
+    "  export DOC INDEX DIR         the branch below INDEX into DIR/<title>, as the window exports it\n"
     "  search DOC KIND TEXT         KIND is title, keyword, full, or local with --node INDEX\n"
     "INDEX is the node's absolute index (its catalog line). Exit status: 0 done, 1 usage,\n"
     "2 the document cannot be read, 3 a password is missing or wrong.\n";

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
+#include <QProcess>
 
 namespace qbx {
 namespace {
@@ -43,10 +45,11 @@ QString TInteraction::OpenFileName(QWidget* parent, const QString& title, const 
 QString TInteraction::SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
                                    const QString& filter, int* filterIndex) {
     const QStringList filters = QtFilter(filter).split(QStringLiteral(";;"));
-    QString selected = filterIndex && *filterIndex >= 0 && *filterIndex < filters.size() ? filters[*filterIndex]
-                                                                                          : QString();
+    QString selected =
+        filterIndex && *filterIndex >= 0 && *filterIndex < filters.size() ? filters[*filterIndex] : QString();
     const QString name = QFileDialog::getSaveFileName(parent, title, proposed, filters.join(";;"), &selected);
-    if (filterIndex && !name.isEmpty()) *filterIndex = static_cast<int>(std::max<qsizetype>(filters.indexOf(selected), 0));
+    if (filterIndex && !name.isEmpty())
+        *filterIndex = static_cast<int>(std::max<qsizetype>(filters.indexOf(selected), 0));
     return name;
 }
 
@@ -68,5 +71,12 @@ std::optional<QFont> TInteraction::Font(QWidget* parent, const QFont& initial) {
 int TInteraction::Exec(QDialog* dialog) { return dialog->exec(); }
 
 bool TInteraction::OpenUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+
+bool TInteraction::Print(QWidget* parent, QPrinter* printer) {
+    QPrintDialog dialog(printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool TInteraction::StartProgram(const QString& program) { return QProcess::startDetached(program, {}); }
 
 }  // namespace qbx

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace qbx {
@@ -25,8 +26,8 @@ public:
                                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     // Empty when cancelled. Filters are "description|pattern" pairs joined by "|".
     virtual QString OpenFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
-    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed,
-                                 const QString& filter, int* filterIndex);
+    virtual QString SaveFileName(QWidget* parent, const QString& title, const QString& proposed, const QString& filter,
+                                 int* filterIndex);
     virtual QString ExistingDirectory(QWidget* parent, const QString& title, const QString& folder);
     virtual std::optional<QColor> Color(QWidget* parent, const QColor& initial);
     virtual std::optional<QFont> Font(QWidget* parent, const QFont& initial);
@@ -34,6 +35,10 @@ public:
     virtual int Exec(QDialog* dialog);
     // Hands an address (web page, mail, file) to the desktop.
     virtual bool OpenUrl(const QUrl& url);
+    // The print dialog; true when the user confirmed it for `printer`.
+    virtual bool Print(QWidget* parent, QPrinter* printer);
+    // Starts a program of its own (a book that was just built).
+    virtual bool StartProgram(const QString& program);
 };
 
 TInteraction& Interaction();

@@ -506,6 +506,11 @@ void TQbxForm::ConnectImplemented() {
     Implement("SaveAsAttachmentAction", &TQbxForm::SaveAsAttachmentActionExecute);
     Implement("PropertyAttachmentAction", &TQbxForm::PropertyAttachmentActionExecute);
     Implement("HtmlViewAction", &TQbxForm::HtmlViewActionExecute);
+    Implement("ExportAction", &TQbxForm::ExportMenuItemClick);
+    Implement("PrintAction", &TQbxForm::PrintMenuItemClick);
+    Implement("MakeExeAction", &TQbxForm::MakeExeActionExecute);
+    if (QAction* e = findChild<QAction*>(QStringLiteral("ExporttoNormalMenuitem")))
+        connect(e, &QAction::triggered, this, &TQbxForm::ExportMenuItemClick);
     const char* styles[] = {"BigIconAction", "SmallIconAction", "ListShowAction", "DetailAction"};
     for (int style = 0; style < 4; ++style) {
         QAction* a = Action(QString::fromLatin1(styles[style]));
@@ -591,6 +596,7 @@ void TQbxForm::UpdateActions() {
     CopyActionUpdate();
     PropertyAttachmentActionUpdate();
     HtmlViewActionUpdate();
+    PrintActionUpdate();
 }
 
 bool TQbxForm::eventFilter(QObject* watched, QEvent* event) {

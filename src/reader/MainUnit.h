@@ -120,6 +120,12 @@ public:
     void PropertyAttachmentActionExecute();
     void PropertyAttachmentActionUpdate();
 
+    // Export, print, book builder (MainExport.cpp).
+    void ExportMenuItemClick();
+    void PrintActionUpdate();
+    void PrintMenuItemClick();
+    void MakeExeActionExecute();
+
     // The web view (MainWeb.cpp).
     void HtmlViewActionUpdate();
     void HtmlViewActionExecute();
@@ -279,6 +285,7 @@ private:
     bool idleDue_ = true;
     bool expandingForSelection_ = false;
     bool searching_ = false;
+    int exportFilterIndex_ = 0;  // kept between leaf exports
     bool pressingResult_ = false;
     bool resultChangedByPress_ = false;
     class TNowRuningForm* progress_ = nullptr;

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "support/QbxWriter.h"
 #include "support/TempDir.h"
@@ -226,6 +227,20 @@ WDocument MoonFixture() {
         {.title = "outside", .contentFormat = 0, .body = "the moon again"},
     };
     return doc;
+}
+
+TEST_F(QbxToolTest, ExportWritesTheBranch) {
+    const std::string path = Save(MoonFixture());
+    const std::string out = dir.File("out");
+    std::filesystem::create_directory(out);
+    const Result r = Run({"export", path, "1", out});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadFileBytes(out + "/poems/rtf.rtf"), "{\\rtf1 bright {\\b MO}ON\\par}");
+    EXPECT_EQ(ReadFileBytes(out + "/poems/zipped rtf.txt"), "{\\rtf1 \\'d4\\'c2 moon}");
+    const Result again = Run({"export", path, "1", out});
+    EXPECT_EQ(again.status, 2);
+    EXPECT_NE(again.err.find("The directory of exportment has already existed!"), std::string::npos);
+    EXPECT_EQ(Run({"export", path, "0", out}).status, 1);  // a leaf has no branch
 }
 
 TEST_F(QbxToolTest, TextShowsTheDisplayedText) {

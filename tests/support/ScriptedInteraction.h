@@ -21,7 +21,7 @@ public:
         QMessageBox::Icon icon = QMessageBox::NoIcon;
     };
     std::vector<Asked> asked;
-    std::deque<QMessageBox::StandardButton> buttons;  // answers to Message, Ok when none left
+    std::deque<QMessageBox::StandardButton> buttons;   // answers to Message, Ok when none left
     std::deque<QString> fileNames;                     // answers to the file and folder dialogs
     std::deque<std::function<int(QDialog*)>> dialogs;  // runs a dialog instead of exec(); Rejected when none
     std::vector<QUrl> openedUrls;
@@ -52,13 +52,27 @@ public:
         dialogs.pop_front();
         return run(dialog);
     }
+    std::deque<std::function<bool(QPrinter*)>> prints;  // answers to the print dialog; cancelled when none
+    std::vector<QString> startedPrograms;
+    bool Print(QWidget*, QPrinter* printer) override {
+        asked.push_back({"print", QString(), QString()});
+        if (prints.empty()) return false;
+        auto answer = prints.front();
+        prints.pop_front();
+        return answer(printer);
+    }
+    bool StartProgram(const QString& program) override {
+        startedPrograms.push_back(program);
+        return true;
+    }
     bool OpenUrl(const QUrl& url) override {
         openedUrls.push_back(url);
         return true;
     }
 
 private:
-    template <typename T, typename D> static T Next(std::deque<T>& queue, D fallback) {
+    template <typename T, typename D>
+    static T Next(std::deque<T>& queue, D fallback) {
         if (queue.empty()) return fallback;
         T v = queue.front();
         queue.pop_front();
