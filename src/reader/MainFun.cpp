@@ -147,6 +147,35 @@ void TQbxForm::OpenMenuItemClick() {
     }
 }
 
+// Opens `path` in place of the open document, as the recent files and the favourite do.
+static void OpenInstead(TQbxForm& form, const QString& path) {
+    if (CurrentDocument && QString::fromStdString(CurrentDocument->FileName) == path) return;
+    form.CloseDocument();
+    if (!path.isEmpty()) form.OpenDocument(path, 0);
+    if (CurrentDocument) {
+        form.SetDocumentCaption(path, true);
+        form.Mru->Add(path);
+    } else {
+        form.setWindowTitle(Message(1));  // a path that failed stays in the list
+    }
+}
+
+void TQbxForm::ListMenuItemClick(int tag) { OpenInstead(*this, Mru->Item(tag - 1)); }
+
+void TQbxForm::MyLoveMenuItemClick() { OpenInstead(*this, AppIni->MyLoveFile); }
+
+void TQbxForm::UpdateFavouriteItems(bool visible) {
+    QAction* item = findChild<QAction*>(QStringLiteral("MyLoveMenuItem"));
+    QAction* button = findChild<QAction*>(QStringLiteral("MyLoveToolButton"));
+    const bool set = AppIni && !AppIni->MyLoveFile.isEmpty();
+    if (item) {
+        item->setVisible(visible);
+        item->setEnabled(set);
+    }
+    if (button) button->setEnabled(set);  // the button stays visible in any case
+    if (QAction* sep = findChild<QAction*>(QStringLiteral("MyLoveNextMenuItem"))) sep->setVisible(visible);
+}
+
 void TQbxForm::CloseMenuItemClick() {
     CloseDocument();
     setWindowTitle(Message(1));

@@ -113,8 +113,7 @@ TQbxForm::TQbxForm(const QString& settingsPath) {
     Mru->PopupMenu = Menu(QStringLiteral("RecentPopupMenu"));
     AppIni = std::make_unique<TAppIni>(*this, *Mru, settingsPath);
     Mru->SetVisible(AppIni->FileListVisible);
-    if (QAction* sep = findChild<QAction*>(QStringLiteral("MyLoveNextMenuItem")))
-        sep->setVisible(AppIni->MyLoveVisible);
+    UpdateFavouriteItems(AppIni->MyLoveVisible);
     ResetView();
 
     // The update handlers run when the event loop is about to block, once
@@ -192,6 +191,21 @@ void TQbxForm::AddEntries(QWidget* target, const std::vector<const char*>& entri
         } else if (QAction* a = Action(e)) {
             if (menu) menu->addAction(a);
             if (toolbar) toolbar->addAction(a);
+        } else if (e == QLatin1String("MyLoveMenuItem") || e == QLatin1String("MyLoveToolButton")) {
+            // The favourite's menu item and button can be disabled while its
+            // shortcut, F12, still runs the command.
+            QAction* love = Action(QStringLiteral("MyLoveAction"));
+            QAction* proxy = findChild<QAction*>(e);
+            if (!proxy) {
+                proxy = new QAction(love->icon(), love->text(), this);
+                proxy->setObjectName(e);
+                proxy->setToolTip(love->toolTip());
+                proxy->setStatusTip(love->statusTip());
+                connect(proxy, &QAction::triggered, love, &QAction::trigger);
+                connect(love, &QAction::changed, proxy, [proxy, love] { proxy->setText(love->text()); });
+            }
+            if (menu) menu->addAction(proxy);
+            if (toolbar) toolbar->addAction(proxy);
         } else if (e == QLatin1String("ExporttoNormalMenuitem")) {
             // The export entry of the tree menu: the Export command under its own caption.
             QAction* item = menu->addAction(QStringLiteral("当前节点导出成普通文件"));
@@ -220,7 +234,6 @@ void TQbxForm::CreateMenus() {
                                     : (i == 1 ? QStringLiteral("ListMenuItem") : QStringLiteral("MenuItem%1").arg(i)));
             item->setProperty("tag", i);
             item->setVisible(false);
-            item->setEnabled(false);  // opening a recent document comes with documents
         }
 
     // Bookmarks: set with Ctrl+1 .. Ctrl+0, go with Alt+1 .. Alt+0.
@@ -502,6 +515,13 @@ void TQbxForm::ConnectImplemented() {
     Implement("ExitAction", &TQbxForm::ExitMenuItemClick);
     Implement("AboutAction", &TQbxForm::AboutMenuItemClick);
     Implement("OpenAction", &TQbxForm::OpenMenuItemClick);
+    Implement("MyLoveAction", &TQbxForm::MyLoveMenuItemClick);
+    for (QMenu* m : {Menu(QStringLiteral("RecentFileMenuitem")), Menu(QStringLiteral("RecentPopupMenu"))})
+        for (QAction* item : m->actions()) {
+            item->setEnabled(true);
+            connect(item, &QAction::triggered, this,
+                    [this, item] { ListMenuItemClick(item->property("tag").toInt()); });
+        }
     Implement("OpenAttachmentAction", &TQbxForm::OpenAttachmentActionExecute);
     Implement("SaveAsAttachmentAction", &TQbxForm::SaveAsAttachmentActionExecute);
     Implement("PropertyAttachmentAction", &TQbxForm::PropertyAttachmentActionExecute);

@@ -79,6 +79,12 @@ public:
     void EnableView();
     void ResetView();
     void OpenMenuItemClick();
+    // The recent file at position tag - 1, and the favourite.
+    void ListMenuItemClick(int tag);
+    void MyLoveMenuItemClick();
+    // The favourite's menu item (and separator) shown as `visible` says, and
+    // enabled with its tool button when a favourite is set.
+    void UpdateFavouriteItems(bool visible);
     void CloseMenuItemClick();
     // The start-up document: the one argument, else our own executable's
     // document, else the last file when LoadNearFile; else no document.

@@ -7,7 +7,7 @@ const std::vector<TMenuSpec>& MainMenuTable() {
         {"FileMenuItem",
          "文件(&F)",
          {"OpenAction", "CloseAction", "-", "ExportAction", "MakeExeAction", "PrintAction", "-", ">RecentFileMenuitem",
-          "-", "MyLoveAction", "-MyLoveNextMenuItem", "ExitAction"}},
+          "-", "MyLoveMenuItem", "-MyLoveNextMenuItem", "ExitAction"}},
         {"EditMenuItem", "编辑(&E)", {"CopyAction", "-", "SelAllAction", "FindAction", "FindNextAction"}},
         {"ViewMenuItem",
          "查看(&V)",
@@ -39,7 +39,7 @@ const std::vector<TMenuSpec>& OtherMenuTable() {
 
 const std::vector<TToolbarSpec>& ToolbarTable() {
     static const std::vector<TToolbarSpec> toolbars = {
-        {"FileToolBar", "文件工具栏", 11, 2, 104, {"OpenAction", "-", "MyLoveAction", "-", "PrintAction"}},
+        {"FileToolBar", "文件工具栏", 11, 2, 104, {"OpenAction", "-", "MyLoveToolButton", "-", "PrintAction"}},
         {"OtherToolBar",
          "其他工具栏",
          128,

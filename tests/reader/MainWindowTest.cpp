@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, MenusAndToolbarsFollowTheDesign) {
     } menus[] = {
         {"FileMenuItem",
          {"OpenAction", "CloseAction", "-", "ExportAction", "MakeExeAction", "PrintAction", "-", ">RecentFileMenuitem",
-          "-", "MyLoveAction", "-", "ExitAction"}},
+          "-", "MyLoveMenuItem", "-", "ExitAction"}},
         {"EditMenuItem", {"CopyAction", "-", "SelAllAction", "FindAction", "FindNextAction"}},
         {"ViewMenuItem",
          {"StatusAction", "TitleAction", ">ToolbarsMenuitem", "WordWrapAction", "BigFontAction", "SmallFontAction", "-",
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, MenusAndToolbarsFollowTheDesign) {
         const char* toolbar;
         QStringList entries;
     } toolbars[] = {
-        {"FileToolBar", {"OpenAction", "-", "MyLoveAction", "-", "PrintAction"}},
+        {"FileToolBar", {"OpenAction", "-", "MyLoveToolButton", "-", "PrintAction"}},
         {"OtherToolBar",
          {"CopyAction", "-", "FindAction", "-", "AboutAction", "ReadMeAction", "-", "HomePageAction", "EMailAction",
           "-", "ExitAction"}},
