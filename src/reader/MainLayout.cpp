@@ -10,7 +10,9 @@
 #include "MenuLayout.h"
 #include "controls/Interaction.h"
 #include "dialogs/QbxAbout.h"
+#include "dialogs/QbxOption.h"
 #include "settings/QbxConst.h"
+#include "shell/Association.h"
 #include "shell/ShellUnit.h"
 
 namespace qbx {
@@ -84,6 +86,37 @@ void TQbxForm::EMailMenuItemClick() { Interaction().OpenUrl(QUrl(QString::fromLa
 // The HTML manual installed beside the program.
 void TQbxForm::ReadmeMenuItemClick() {
     OpenFile(QCoreApplication::applicationDirPath() + QStringLiteral("/quirebox-manual.html"));
+}
+
+void TQbxForm::OptionsMenuItemClick() {
+    TOptionValues values;
+    values.Associated = IsAssociated();
+    values.FileListVisible = AppIni->FileListVisible;
+    values.LoadNearFile = AppIni->LoadNearFile;
+    values.MyLoveVisible = AppIni->MyLoveVisible;
+    values.MyLoveFile = AppIni->MyLoveFile;
+    values.Tree = TreeLook();
+    values.Content = ContentLook();
+    values.SliderFont = AppIni->SliderFont;
+    values.SliderBackColor = AppIni->SliderBackColor;
+    values.LineColor = AppIni->LineColor;
+    TOptionForm form(values, QCoreApplication::applicationFilePath(), this);
+    if (Interaction().Exec(&form) == QDialog::Accepted) {
+        const TOptionValues v = form.Values();
+        SetAssociation(v.Associated, QCoreApplication::applicationFilePath());
+        Mru->SetVisible(v.FileListVisible);
+        UpdateFavouriteItems(v.MyLoveVisible);
+        AppIni->SliderFont = v.SliderFont;
+        AppIni->SliderBackColor = v.SliderBackColor;
+        AppIni->LoadNearFile = v.LoadNearFile;
+        AppIni->FileListVisible = v.FileListVisible;
+        AppIni->MyLoveVisible = v.MyLoveVisible;
+        AppIni->MyLoveFile = v.MyLoveFile;  // taken as it is, without checking
+        AppIni->LineColor = v.LineColor;
+        SetTreeLook(v.Tree);
+        SetContentLook(v.Content);
+    }
+    UpdateFavouriteItems(AppIni->MyLoveVisible);  // enabled when a favourite is set
 }
 
 void TQbxForm::AboutMenuItemClick() {

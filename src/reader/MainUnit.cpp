@@ -514,6 +514,7 @@ void TQbxForm::ConnectImplemented() {
     Implement("FullScreen", &TQbxForm::FullScreenExecute);
     Implement("ExitAction", &TQbxForm::ExitMenuItemClick);
     Implement("AboutAction", &TQbxForm::AboutMenuItemClick);
+    Implement("OptionAction", &TQbxForm::OptionsMenuItemClick);
     Implement("OpenAction", &TQbxForm::OpenMenuItemClick);
     Implement("MyLoveAction", &TQbxForm::MyLoveMenuItemClick);
     for (QMenu* m : {Menu(QStringLiteral("RecentFileMenuitem")), Menu(QStringLiteral("RecentPopupMenu"))})

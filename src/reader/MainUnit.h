@@ -173,6 +173,7 @@ public:
     void FullScreenExecute();
     void ExitMenuItemClick();
     void AboutMenuItemClick();
+    void OptionsMenuItemClick();
     void HomePageMenuItemClick();
     void EMailMenuItemClick();
     void ReadmeMenuItemClick();

@@ -1,0 +1,160 @@
+// The options dialog and what OK applies.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "controls/ZqLabel.h"
+#include "dialogs/QbxOption.h"
+#include "reader/MainFun.h"
+#include "reader/MainUnit.h"
+#include "settings/QbxConst.h"
+#include "settings/RegUnit.h"
+#include "shell/Association.h"
+#include "support/QtPrinting.h"
+#include "support/ScriptedInteraction.h"
+
+namespace qbx {
+namespace {
+
+using namespace testing;
+
+class OptionsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        form = std::make_unique<TQbxForm>(dir.filePath("qbx.ini"));
+    }
+    void TearDown() override {
+        form.reset();
+        CurrentDocument.reset();
+        LanguageFileName = kChineseLanguageFile;
+    }
+    QTemporaryDir dir, data;
+    ScriptedInteraction script;
+    std::unique_ptr<TQbxForm> form;
+};
+
+TEST_F(OptionsTest, OkAppliesCancelKeepsButShortcutsStay) {
+    // Cancel: nothing changes, but shortcuts built meanwhile stay.
+    script.dialogs.push_back([](QDialog* d) {
+        auto* o = static_cast<TOptionForm*>(d);
+        o->FileListCheckBox->setChecked(false);
+        o->ProgramCheckBox->setChecked(true);
+        o->SpeedButton6->click();
+        return QDialog::Rejected;
+    });
+    form->Action("OptionAction")->trigger();
+    EXPECT_TRUE(form->AppIni->FileListVisible);
+    EXPECT_TRUE(QFile::exists(data.filePath("applications/" + Message(1) + ".desktop")));
+
+    script.dialogs.push_back([](QDialog* d) {
+        auto* o = static_cast<TOptionForm*>(d);
+        EXPECT_FALSE(o->QbxCheckBox->isChecked());
+        o->QbxCheckBox->setChecked(true);
+        o->FileListCheckBox->setChecked(false);
+        o->MyLoveEdit->setText("/no/such/favourite.qbx");
+        return QDialog::Accepted;
+    });
+    form->Action("OptionAction")->trigger();
+    EXPECT_TRUE(IsAssociated());
+    EXPECT_FALSE(form->AppIni->FileListVisible);
+    EXPECT_FALSE(form->Menu("RecentFileMenuitem")->menuAction()->isVisible());
+    EXPECT_EQ(form->AppIni->MyLoveFile, "/no/such/favourite.qbx");  // taken without checking
+    EXPECT_TRUE(form->findChild<QAction*>("MyLoveMenuItem")->isEnabled());
+
+    script.dialogs.push_back([](QDialog* d) {
+        auto* o = static_cast<TOptionForm*>(d);
+        EXPECT_TRUE(o->QbxCheckBox->isChecked());
+        o->QbxCheckBox->setChecked(false);  // OK with the box clear removes ours
+        o->MyLoveEdit->clear();             // and no favourite disables it
+        return QDialog::Accepted;
+    });
+    form->Action("OptionAction")->trigger();
+    EXPECT_FALSE(IsAssociated());
+    EXPECT_FALSE(form->findChild<QAction*>("MyLoveMenuItem")->isEnabled());
+}
+
+TEST_F(OptionsTest, DefaultSettingByLanguage) {
+    TOptionValues values;
+    values.LineColor = 0x00FF00;
+    values.MyLoveFile = "/keep.qbx";
+    {
+        LanguageFileName = kChineseLanguageFile;
+        TOptionForm o(values, "/x");
+        o.DefaultSetting();
+        const TOptionValues v = o.Values();
+        EXPECT_EQ(v.Tree.Color, 15785955);
+        EXPECT_EQ(v.Content.Color, kClWindow);
+        EXPECT_EQ(v.Tree.Font.Name, QString::fromUtf8("宋体"));
+        EXPECT_EQ(v.Tree.Font.Charset, 134);
+        EXPECT_EQ(v.Tree.Font.Size, 9);
+        EXPECT_EQ(v.SliderFont, (TFontRecord{32768, 134, QString::fromUtf8("宋体"), 30, kFontBold}));
+        EXPECT_EQ(v.SliderBackColor, kClBlack);
+        EXPECT_EQ(v.LineColor, 0x00FF00);  // untouched
+        EXPECT_EQ(v.MyLoveFile, "/keep.qbx");
+    }
+    LanguageFileName = kEnglishLanguageFile;
+    TOptionForm o(values, "/x");
+    o.DefaultSetting();
+    EXPECT_EQ(o.Values().Tree.Font.Name, "MS Sans Serif");
+    EXPECT_EQ(o.Values().Tree.Font.Charset, 1);
+}
+
+TEST_F(OptionsTest, ColourPresetsComeFromTheWindowAndTheGuideLineFromRed) {
+    struct ColourScript : ScriptedInteraction {
+        std::vector<QColor> presets;
+        std::optional<QColor> Color(QWidget*, const QColor& initial) override {
+            presets.push_back(initial);
+            return QColor(1, 2, 3);
+        }
+    } colours;
+    TOptionValues values;
+    values.Tree.Color = 0x0000FF;  // red in the settings' byte order
+    values.LineColor = 0xFF0000;   // blue
+    TOptionForm o(values, "/x");
+    o.PickColor(o.TvShape);
+    o.PickColor(o.TvShape);  // a colour picked before is not the preset
+    o.PickColor(o.Shape);
+    ASSERT_EQ(colours.presets.size(), 3u);
+    EXPECT_EQ(colours.presets[0], QColor(255, 0, 0));
+    EXPECT_EQ(colours.presets[1], QColor(255, 0, 0));
+    EXPECT_EQ(colours.presets[2], QColor(255, 0, 0));  // always red for the guide line
+    EXPECT_EQ(o.Values().Tree.Color, 0x030201);
+}
+
+TEST_F(OptionsTest, EnterIsOkEscapeIsCancel) {
+    TOptionForm o(TOptionValues{}, "/x");
+    o.show();
+    QTest::keyClick(o.MyLoveEdit, Qt::Key_Return);
+    EXPECT_EQ(o.result(), QDialog::Accepted);
+    TOptionForm p(TOptionValues{}, "/x");
+    p.show();
+    QTest::keyClick(&p, Qt::Key_Escape);
+    EXPECT_EQ(p.result(), QDialog::Rejected);
+}
+
+TEST_F(OptionsTest, ShortcutsInAllFourFoldersOrNone) {
+    TOptionForm none(TOptionValues{}, "/opt/q/QbxRead");
+    none.BuildShortcuts();
+    EXPECT_TRUE(QDir(data.filePath("applications")).isEmpty() || !QDir(data.filePath("applications")).exists());
+    TOptionForm all(TOptionValues{}, "/opt/q/QbxRead");
+    for (QCheckBox* b : {all.StartMenuCheckBox, all.ProgramCheckBox, all.DesktopCheckBox, all.QuickLaunchCheckbox})
+        b->setChecked(true);
+    all.BuildShortcuts();
+    const QString name = Message(1) + ".desktop";
+    EXPECT_TRUE(QFile::exists(data.filePath("applications/" + name)));
+    EXPECT_TRUE(QFile::exists(data.filePath(name)));
+}
+
+}  // namespace
+}  // namespace qbx
