@@ -2,7 +2,10 @@
 // toolbars, toolbar reset, full screen, exit; the about box and the language switch.
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QToolBar>
 #include <QUrl>
 
@@ -11,9 +14,11 @@
 #include "controls/Interaction.h"
 #include "dialogs/QbxAbout.h"
 #include "dialogs/QbxOption.h"
+#include "readbook/QbxSlider.h"
 #include "settings/QbxConst.h"
 #include "shell/Association.h"
 #include "shell/ShellUnit.h"
+#include "text/ProgressiveLoader.h"
 
 namespace qbx {
 
@@ -117,6 +122,22 @@ void TQbxForm::OptionsMenuItemClick() {
         SetContentLook(v.Content);
     }
     UpdateFavouriteItems(AppIni->MyLoveVisible);  // enabled when a favourite is set
+}
+
+// Read-book mode takes the content view's text; with none it does not start.
+void TQbxForm::SliderMenuItemClick() {
+    QAction* action = Action(QStringLiteral("SliderAction"));
+    BodyLoader->Finish();
+    const QString text = RichEdit->toPlainText();
+    if (text.isEmpty()) {
+        action->setChecked(false);
+        return;
+    }
+    action->setChecked(true);
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    TSliderForm form(text, *AppIni, s ? s->size() : QSize(1024, 768), this);
+    Interaction().Exec(&form);
+    action->setChecked(false);
 }
 
 void TQbxForm::AboutMenuItemClick() {

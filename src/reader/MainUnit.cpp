@@ -515,6 +515,8 @@ void TQbxForm::ConnectImplemented() {
     Implement("ExitAction", &TQbxForm::ExitMenuItemClick);
     Implement("AboutAction", &TQbxForm::AboutMenuItemClick);
     Implement("OptionAction", &TQbxForm::OptionsMenuItemClick);
+    Implement("SliderAction", &TQbxForm::SliderMenuItemClick);
+    Action(QStringLiteral("SliderAction"))->setCheckable(true);
     Implement("OpenAction", &TQbxForm::OpenMenuItemClick);
     Implement("MyLoveAction", &TQbxForm::MyLoveMenuItemClick);
     for (QMenu* m : {Menu(QStringLiteral("RecentFileMenuitem")), Menu(QStringLiteral("RecentPopupMenu"))})

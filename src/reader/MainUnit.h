@@ -174,6 +174,7 @@ public:
     void ExitMenuItemClick();
     void AboutMenuItemClick();
     void OptionsMenuItemClick();
+    void SliderMenuItemClick();
     void HomePageMenuItemClick();
     void EMailMenuItemClick();
     void ReadmeMenuItemClick();

@@ -1,0 +1,164 @@
+// Read-book mode, with the timer driven by hand.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include "readbook/QbxSlider.h"
+#include "reader/MainFun.h"
+#include "reader/MainUnit.h"
+#include "support/QbxWriter.h"
+#include "support/QtPrinting.h"
+#include "support/ScriptedInteraction.h"
+
+namespace qbx {
+namespace {
+
+using namespace testing;
+
+constexpr QSize kScreen(800, 600);
+
+class ReadBookTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        form = std::make_unique<TQbxForm>(dir.filePath("qbx.ini"));
+        form->AppIni->SliderFont = {kClWhite, 0, "DejaVu Sans", 20, 0};
+        form->AppIni->SliderBackColor = kClBlack;
+        form->AppIni->LineColor = kClRed;
+    }
+    void TearDown() override {
+        form.reset();
+        CurrentDocument.reset();
+    }
+    static QString Long(int lines) {
+        QStringList l;
+        for (int i = 0; i < lines; ++i) l << QString("line %1").arg(i);
+        return l.join('\n');
+    }
+    QTemporaryDir dir;
+    ScriptedInteraction script;
+    std::unique_ptr<TQbxForm> form;
+};
+
+TEST(WrapLinesTest, LinesFitTheWidthAndNoEmptyLastLine) {
+    QFont f("DejaVu Sans", 12);
+    const QStringList lines =
+        WrapLines(QString(40, 'x').replace(QRegularExpression("(x{8})"), "\\1 ") + "\nnext\n", f, 200);
+    ASSERT_GE(lines.size(), 3);
+    for (const QString& l : lines) EXPECT_LE(QFontMetrics(f).horizontalAdvance(l.trimmed()), 200);
+    EXPECT_EQ(lines.last(), "next");
+}
+
+TEST_F(ReadBookTest, AShortTextAQuarterDownThenGuideLinesOnly) {
+    TSliderForm slider(QString::fromUtf8("one short line 床前明月光"), *form->AppIni, kScreen);
+    slider.show();
+    EXPECT_EQ(slider.TopLine(), 0);
+    EXPECT_EQ(slider.FirstSlotY(), 150);
+    EXPECT_EQ(slider.Lines().size(), 1);
+    const QImage page = slider.grab().toImage();
+    if (const QString out = qEnvironmentVariable("QBX_SCREENSHOT_DIR"); !out.isEmpty())
+        page.save(out + "/readbook.png");
+    auto red = [&](int y) {
+        for (int x = slider.Margin(); x < slider.Margin() + 20; ++x)
+            if (page.pixelColor(x, y) == QColor(255, 0, 0)) return true;
+        return false;
+    };
+    const int guide1 = slider.SlotY(1) + slider.TextHeight() + 4;
+    EXPECT_TRUE(red(guide1));
+    EXPECT_TRUE(red(slider.SlotY(3) + slider.TextHeight() + 4));  // after the end of the text too
+    int whitePixels = 0;
+    for (int y = slider.SlotY(1); y < slider.SlotY(1) + slider.TextHeight(); ++y)
+        for (int x = slider.Margin(); x < slider.Margin() + 200; ++x) whitePixels += qGray(page.pixel(x, y)) > 200;
+    EXPECT_GT(whitePixels, 20);  // the line is drawn in its slot
+}
+
+TEST_F(ReadBookTest, TicksScrollOnePixelAndMoveToTheNextLine) {
+    TSliderForm slider(Long(100), *form->AppIni, kScreen);
+    slider.show();
+    const int y = slider.FirstSlotY();
+    slider.Tick();
+    EXPECT_EQ(slider.FirstSlotY(), y - 1);
+    for (int i = 0; i < y + slider.TextHeight() + 10; ++i) slider.Tick();
+    EXPECT_EQ(slider.TopLine(), 1);
+    EXPECT_EQ(slider.SliderScrollbar->value(), 1);
+}
+
+TEST_F(ReadBookTest, KeysAndTheirLimits) {
+    TSliderForm slider(Long(30), *form->AppIni, kScreen);
+    slider.show();
+    QKeyEvent up(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier);
+    QCoreApplication::sendEvent(&slider, &up);
+    EXPECT_EQ(slider.TopLine(), 0);
+    EXPECT_EQ(slider.FirstSlotY(), 150);  // at 0: nothing at all
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
+    QCoreApplication::sendEvent(&slider, &down);
+    EXPECT_EQ(slider.TopLine(), slider.Slots());
+    EXPECT_EQ(slider.FirstSlotY(), 33 + 10);
+    slider.Jump(28);
+    QCoreApplication::sendEvent(&slider, &down);  // beyond the end: the page stays
+    EXPECT_EQ(slider.TopLine(), 28);
+}
+
+TEST_F(ReadBookTest, MouseHeightRightEdgeAndTheWheel) {
+    form->AppIni->MouseControl = true;
+    TSliderForm slider(Long(30), *form->AppIni, kScreen);
+    slider.show();
+    slider.PointerMoved(QPoint(100, 0));  // top: 71, clamped to the slowest
+    EXPECT_EQ(slider.TrackBar1->value(), 70);
+    slider.PointerMoved(QPoint(100, 599));
+    EXPECT_EQ(slider.TrackBar1->value(), 1);
+    slider.PointerMoved(QPoint(790, 300));  // the right edge pauses
+    EXPECT_FALSE(slider.TimerActive());
+    EXPECT_FALSE(slider.PlayToolButton->isChecked());
+    slider.PointerMoved(QPoint(100, 300));
+    EXPECT_TRUE(slider.TimerActive());
+    slider.PlayToolButton->click();  // paused by the button: the pointer does not resume it
+    slider.PointerMoved(QPoint(790, 300));
+    slider.PointerMoved(QPoint(100, 300));
+    EXPECT_FALSE(slider.TimerActive());
+
+    slider.WheelTurned(-120);  // the first wheel event does nothing
+    EXPECT_EQ(slider.TopLine(), 0);
+    slider.WheelTurned(-120);  // the second acts
+    EXPECT_EQ(slider.TopLine(), 1);
+    slider.WheelTurned(-120);
+    slider.WheelTurned(-120);
+    EXPECT_EQ(slider.TopLine(), 1);
+    slider.WheelTurned(-120);  // then every third
+    EXPECT_EQ(slider.TopLine(), 2);
+}
+
+TEST_F(ReadBookTest, TheCommandAndTheSettingsKeptAcrossARestart) {
+    QAction* action = form->Action("SliderAction");
+    form->RichEdit->clear();
+    form->SliderMenuItemClick();  // no text: no window
+    EXPECT_TRUE(script.asked.empty());
+    form->RichEdit->setPlainText("some text to read");
+    script.dialogs.push_back([](QDialog* d) {
+        auto* s = static_cast<TSliderForm*>(d);
+        s->MouseControl->setChecked(false);
+        s->TrackBar1->setValue(33);
+        s->CloseButton->click();
+        return QDialog::Accepted;
+    });
+    form->SliderMenuItemClick();
+    EXPECT_FALSE(action->isChecked());
+    form->close();
+    form.reset();
+    TQbxForm again(dir.filePath("qbx.ini"));
+    EXPECT_FALSE(again.AppIni->MouseControl);
+    EXPECT_EQ(again.AppIni->PlaySpeed, 33);
+}
+
+}  // namespace
+}  // namespace qbx
