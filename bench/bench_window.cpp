@@ -20,6 +20,7 @@
 #include "RatioReporter.h"
 #include "document/QbxCatalog.h"
 #include "document/QbxUnit.h"
+#include "readbook/QbxSlider.h"
 #include "reader/MainFun.h"
 #include "reader/MainUnit.h"
 #include "support/QbxWriter.h"
@@ -175,6 +176,39 @@ void FullTextSearchInWindow(benchmark::State& state) {
     form.CloseDocument();
 }
 
+// Read-book mode on a 1920 x 1080 surface: one tick against a full page redraw.
+struct ReadBook {
+    std::unique_ptr<TQbxForm> form;
+    std::unique_ptr<TSliderForm> slider;
+    ReadBook() {
+        form = std::make_unique<TQbxForm>(folder->filePath("qbx.ini"));
+        QStringList lines;
+        for (int i = 0; i < 2000; ++i)
+            lines << QStringLiteral("第%1行 a line of text to read in read-book mode").arg(i);
+        slider = std::make_unique<TSliderForm>(lines.join('\n'), *form->AppIni, QSize(1920, 1080));
+        slider->show();
+        QCoreApplication::processEvents();
+    }
+};
+
+void ReadBookFullRedraw(benchmark::State& state) {
+    ReadBook r;
+    for (auto _ : state) {
+        r.slider->update();
+        QCoreApplication::processEvents();
+    }
+}
+
+void ReadBookTick(benchmark::State& state) {
+    ReadBook r;
+    for (auto _ : state) {
+        r.slider->Tick();
+        QCoreApplication::processEvents();
+    }
+}
+
+BENCHMARK(ReadBookFullRedraw)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(ReadBookTick)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(FullTextSearchEngine)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(FullTextSearchInWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(TitleSearchBaseline_Memmem)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -220,6 +254,7 @@ int main(int argc, char** argv) {
     RunWithRatios(reporter);
     reporter.PrintRatio("open 1,000,000 nodes in the window", "OpenInWindow1MNodes", "OpenBare1MNodes", "target <= 3x");
     reporter.PrintRatio("show a node with a 5 MB RTF body", "ShowRtfNode5MB", "RtfToText5MB", "target <= 3x");
+    reporter.PrintRatio("a read-book tick (1920 x 1080)", "ReadBookTick", "ReadBookFullRedraw", "target <= 0.1x");
     reporter.PrintRatio("full-text search through the window", "FullTextSearchInWindow", "FullTextSearchEngine",
                         "target <= 1.5x");
     reporter.PrintRatio("title search over 1,000,000 titles", "TitleSearchInWindow1MNodes",
