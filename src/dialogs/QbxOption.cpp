@@ -13,23 +13,12 @@
 #include "controls/ZqLabel.h"
 #include "settings/QbxConst.h"
 #include "settings/RegUnit.h"
+#include "settings/ViewLook.h"
 #include "shell/Association.h"
 #include "shell/ShellUnit.h"
 
 namespace qbx {
 namespace {
-
-// Colours as the settings hold them, to and from Qt (system colours by palette).
-QColor ToQColor(TColor c) {
-    if (c & kSystemColorFlag) {
-        const QPalette p;
-        return (c & 0xFF) == 5 ? p.color(QPalette::Base) : p.color(QPalette::Text);
-    }
-    const auto v = static_cast<uint32_t>(c);
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-
-TColor FromQColor(const QColor& c) { return static_cast<TColor>(c.red() | c.green() << 8 | c.blue() << 16); }
 
 template <typename T>
 T* Named(T* w, const char* name) {
@@ -160,36 +149,22 @@ TColor TOptionForm::ShapeColor(const QFrame* shape) const { return shape->proper
 void TOptionForm::SetShapeColor(QFrame* shape, TColor color) {
     shape->setProperty("tcolor", color);
     QPalette p = shape->palette();
-    p.setColor(QPalette::Window, ToQColor(color));
+    p.setColor(QPalette::Window, ColorFromTColor(color));
     shape->setPalette(p);
 }
 
 void TOptionForm::SetLabelFont(TZqLabel* label, const TFontRecord& font) {
-    QFont f;
-    if (!font.Name.isEmpty()) f.setFamilies({font.Name});
-    if (font.Size > 0) f.setPointSize(font.Size);
-    f.setBold(font.Style & kFontBold);
-    f.setItalic(font.Style & kFontItalic);
-    f.setUnderline(font.Style & kFontUnderline);
-    f.setStrikeOut(font.Style & kFontStrikeOut);
-    label->setFont(f);
-    label->SetFontColor(ToQColor(font.Color));
-    label->OldColor = ToQColor(font.Color);
+    label->setFont(FontFromRecord(font));
+    label->SetFontColor(ColorFromTColor(font.Color));
+    label->OldColor = ColorFromTColor(font.Color);
     label->setProperty("tcolor", font.Color);
     label->setProperty("charset", font.Charset);
 }
 
 TFontRecord TOptionForm::LabelFont(const TZqLabel* label) const {
-    const QFont f = label->font();
-    TFontRecord r;
-    r.Name = f.families().value(0, f.family());
-    r.Size = f.pointSize();
-    r.Style = static_cast<uint8_t>((f.bold() ? kFontBold : 0) | (f.italic() ? kFontItalic : 0) |
-                                   (f.strikeOut() ? kFontStrikeOut : 0));
-    if (f.underline() && !label->underMouse()) r.Style |= kFontUnderline;
-    r.Color = label->property("tcolor").toInt();
-    r.Charset = label->property("charset").toInt();
-    return r;
+    QFont f = label->font();
+    if (label->underMouse()) f.setUnderline(false);  // the hover underline is not the font's
+    return RecordFromFont(f, label->property("tcolor").toInt(), label->property("charset").toInt());
 }
 
 TOptionValues TOptionForm::Values() const {
@@ -219,7 +194,8 @@ void TOptionForm::PickColor(QFrame* shape) {
     if (shape == TvShape) preset = initial_.Tree.Color;
     if (shape == ReShape) preset = initial_.Content.Color;
     if (shape == SliderColor) preset = initial_.SliderBackColor;
-    if (const auto chosen = Interaction().Color(this, ToQColor(preset))) SetShapeColor(shape, FromQColor(*chosen));
+    if (const auto chosen = Interaction().Color(this, ColorFromTColor(preset)))
+        SetShapeColor(shape, TColorFromQColor(*chosen));
 }
 
 void TOptionForm::PickFont(TZqLabel* label) {

@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "settings/RegUnit.h"
+#include "settings/ViewLook.h"
 
 namespace qbx {
 namespace {
@@ -24,23 +25,6 @@ constexpr int kBarHeight = 33;
 
 // Halves go to the even neighbour.
 int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-QColor Color(TColor c) {
-    const auto v = static_cast<uint32_t>(c);
-    if (c & kSystemColorFlag) return (c & 0xFF) == 5 ? Qt::white : Qt::black;
-    return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-}
-
-QFont FontOf(const TFontRecord& r) {
-    QFont f;
-    if (!r.Name.isEmpty()) f.setFamilies({r.Name});
-    f.setPointSize(std::max(1, r.Size));
-    f.setBold(r.Style & kFontBold);
-    f.setItalic(r.Style & kFontItalic);
-    f.setUnderline(r.Style & kFontUnderline);
-    f.setStrikeOut(r.Style & kFontStrikeOut);
-    return f;
-}
 
 }  // namespace
 
@@ -109,10 +93,10 @@ TSliderForm::TSliderForm(const QString& text, TAppIni& settings, const QSize& sc
     setFixedSize(screen);
     ControlBar1->setGeometry(0, 0, screen.width(), kBarHeight);
     SliderScrollbar->setGeometry(screen.width() - 16, kBarHeight, 16, screen.height() - kBarHeight);
-    font_ = FontOf(settings.SliderFont);
-    textColor_ = Color(settings.SliderFont.Color);
-    back_ = Color(settings.SliderBackColor);
-    lineColor_ = Color(settings.LineColor);
+    font_ = FontFromRecord(settings.SliderFont);
+    textColor_ = ColorFromTColor(settings.SliderFont.Color);
+    back_ = ColorFromTColor(settings.SliderBackColor);
+    lineColor_ = ColorFromTColor(settings.LineColor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     MouseControl->setChecked(settings.MouseControl);

@@ -18,9 +18,9 @@
 #include "MainFun.h"
 #include "MainUnit.h"
 #include "StatusPanels.h"
-#include "ViewLook.h"
 #include "controls/ZqLabel.h"
 #include "settings/QbxConst.h"
+#include "settings/ViewLook.h"
 
 namespace qbx {
 

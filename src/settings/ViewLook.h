@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "settings/AppIni.h"
+#include "AppIni.h"
 
 namespace qbx {
 
