@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: run test bench deps build fuzz clean
+.PHONY: run test bench deps build fuzz package clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,6 +24,10 @@ bench: build
 	$(BUILD)/bench/bench_document
 	$(BUILD)/bench/bench_text
 	$(BUILD)/bench/bench_window
+
+# A Debian package of the program (build/quirebox_*.deb).
+package: build
+	@cd $(BUILD) && cpack
 
 fuzz: deps
 	fuzz/run.sh fuzz_document 60

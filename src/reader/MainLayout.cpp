@@ -1,6 +1,8 @@
 // The layout commands of the main window: status bar, title bar (left pane),
 // toolbars, toolbar reset, full screen, exit; the about box and the language switch.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -88,9 +90,11 @@ void TQbxForm::HomePageMenuItemClick() { OpenInBrowser(QString::fromLatin1(kHome
 
 void TQbxForm::EMailMenuItemClick() { Interaction().OpenUrl(QUrl(QString::fromLatin1(kAuthorMail))); }
 
-// The HTML manual installed beside the program.
+// The HTML manual: beside the program in a build, in the documentation folder once installed.
 void TQbxForm::ReadmeMenuItemClick() {
-    OpenFile(QCoreApplication::applicationDirPath() + QStringLiteral("/quirebox-manual.html"));
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QString installed = dir + QStringLiteral("/../share/doc/quirebox/quirebox-manual.html");
+    OpenFile(QFile::exists(installed) ? QDir::cleanPath(installed) : dir + QStringLiteral("/quirebox-manual.html"));
 }
 
 void TQbxForm::OptionsMenuItemClick() {
