@@ -32,6 +32,7 @@ class OptionsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         qputenv("XDG_DATA_HOME", data.path().toUtf8());
+        qputenv("HOME", home.path().toUtf8());  // the desktop folder is below it
         form = std::make_unique<TQbxForm>(dir.filePath("qbx.ini"));
     }
     void TearDown() override {
@@ -39,7 +40,7 @@ protected:
         CurrentDocument.reset();
         LanguageFileName = kChineseLanguageFile;
     }
-    QTemporaryDir dir, data;
+    QTemporaryDir dir, data, home;
     ScriptedInteraction script;
     std::unique_ptr<TQbxForm> form;
 };
