@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   unrtf
-  adwaita-icon-theme libqt6svg6 fonts-noto-cjk
+  adwaita-icon-theme libqt6svg6 fonts-noto-cjk fonts-dejavu-core
 )
 
 missing=()

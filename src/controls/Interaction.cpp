@@ -1,10 +1,11 @@
 #include "Interaction.h"
 
+#include "FontColorDialog.h"
+
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
-#include <QFontDialog>
 #include <QPrintDialog>
 #include <QProcess>
 
@@ -62,10 +63,11 @@ std::optional<QColor> TInteraction::Color(QWidget* parent, const QColor& initial
     return c.isValid() ? std::optional<QColor>(c) : std::nullopt;
 }
 
-std::optional<QFont> TInteraction::Font(QWidget* parent, const QFont& initial) {
-    bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, initial, parent);
-    return ok ? std::optional<QFont>(f) : std::nullopt;
+std::optional<TInteraction::FontChoice> TInteraction::Font(QWidget* parent, const QFont& initial,
+                                                           const QColor& initialColor) {
+    TFontColorDialog dialog(initial, initialColor, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return FontChoice{dialog.SelectedFont(), dialog.SelectedColor()};
 }
 
 int TInteraction::Exec(QDialog* dialog) { return dialog->exec(); }

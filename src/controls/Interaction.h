@@ -30,7 +30,12 @@ public:
                                  int* filterIndex);
     virtual QString ExistingDirectory(QWidget* parent, const QString& title, const QString& folder);
     virtual std::optional<QColor> Color(QWidget* parent, const QColor& initial);
-    virtual std::optional<QFont> Font(QWidget* parent, const QFont& initial);
+    // The font dialog picks the font and its colour together.
+    struct FontChoice {
+        QFont font;
+        QColor color;
+    };
+    virtual std::optional<FontChoice> Font(QWidget* parent, const QFont& initial, const QColor& initialColor);
     // Shows `dialog` modally; returns its result code.
     virtual int Exec(QDialog* dialog);
     // Hands an address (web page, mail, file) to the desktop.

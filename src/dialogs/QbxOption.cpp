@@ -198,17 +198,19 @@ void TOptionForm::PickColor(QFrame* shape) {
         SetShapeColor(shape, TColorFromQColor(*chosen));
 }
 
+// The dialog starts from the label's own font and normal (not hover) colour.
 void TOptionForm::PickFont(TZqLabel* label) {
+    const TFontRecord before = LabelFont(label);
     QFont preset = label->font();
-    preset.setUnderline(LabelFont(label).Style & kFontUnderline);  // not the hover underline
-    if (const auto chosen = Interaction().Font(this, preset)) {
-        TFontRecord r = LabelFont(label);
-        label->setFont(*chosen);
-        TFontRecord updated = LabelFont(label);
-        updated.Color = r.Color;  // Qt's font dialog picks no colour: the colour stays
-        updated.Charset = r.Charset;
-        SetLabelFont(label, updated);
-    }
+    preset.setUnderline(before.Style & kFontUnderline);  // not the hover underline
+    const auto chosen = Interaction().Font(this, preset, label->OldColor);
+    if (!chosen) return;
+    label->setFont(chosen->font);
+    TFontRecord updated = LabelFont(label);
+    // An unchanged colour keeps its stored value, which may name a system colour.
+    updated.Color = chosen->color == label->OldColor ? before.Color : TColorFromQColor(chosen->color);
+    updated.Charset = before.Charset;
+    SetLabelFont(label, updated);
 }
 
 void TOptionForm::DefaultSetting() {

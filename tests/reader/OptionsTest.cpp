@@ -133,6 +133,32 @@ TEST_F(OptionsTest, ColourPresetsComeFromTheWindowAndTheGuideLineFromRed) {
     EXPECT_EQ(o.Values().Tree.Color, 0x030201);
 }
 
+TEST_F(OptionsTest, FontPickTakesFontAndColourAndCancelKeepsBoth) {
+    ScriptedInteraction script;
+    TOptionValues values;
+    values.Content.Font = {kClWindowText, 134, "Noto Sans", 9, 0};
+    values.SliderFont = {0x0000FF, 134, "Noto Sans", 30, kFontBold};
+    TOptionForm o(values, "/x");
+
+    QFont picked("Noto Serif", 14);
+    picked.setItalic(true);
+    script.fonts.push_back({picked, QColor(0, 128, 0)});
+    o.PickFont(o.SliderFontLabel);
+    ASSERT_EQ(script.asked.back().kind, "font");
+    EXPECT_EQ(script.asked.back().caption, QColor(255, 0, 0).name());  // preset with the label's colour
+    const TFontRecord slider = o.Values().SliderFont;
+    EXPECT_EQ(slider, (TFontRecord{0x008000, 134, "Noto Serif", 14, kFontItalic}));
+
+    // Keeping the colour keeps the system colour it names; cancelling changes nothing.
+    script.fonts.push_back({QFont("Noto Serif", 12), o.ReLabel->OldColor});
+    o.PickFont(o.ReLabel);
+    EXPECT_EQ(o.Values().Content.Font.Color, kClWindowText);
+    EXPECT_EQ(o.Values().Content.Font.Size, 12);
+    o.PickFont(o.ReLabel);
+    EXPECT_EQ(o.Values().Content.Font.Size, 12);
+    EXPECT_EQ(o.Values().SliderFont, slider);
+}
+
 TEST_F(OptionsTest, EnterIsOkEscapeIsCancel) {
     TOptionForm o(TOptionValues{}, "/x");
     o.show();

@@ -44,7 +44,12 @@ public:
         return Next(fileNames, QString());
     }
     std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> Font(QWidget*, const QFont&) override { return std::nullopt; }
+    std::deque<FontChoice> fonts;  // answers to the font dialog; cancelled when none
+    std::optional<FontChoice> Font(QWidget*, const QFont& initial, const QColor& initialColor) override {
+        asked.push_back({"font", initial.family(), initialColor.name()});
+        if (fonts.empty()) return std::nullopt;
+        return Next(fonts, FontChoice{});
+    }
     int Exec(QDialog* dialog) override {
         asked.push_back({"dialog", dialog->objectName(), dialog->windowTitle()});
         if (dialogs.empty()) return QDialog::Rejected;
