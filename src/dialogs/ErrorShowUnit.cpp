@@ -45,6 +45,7 @@ TErrorShowForm::TErrorShowForm(QWidget* parent) : QDialog(parent) {
     f.setPixelSize(12);
     Memo->setFont(f);
     Memo->installEventFilter(this);
+    Memo->setTabChangesFocus(true);  // Tab leaves the report for the buttons instead of typing a tab
     OkSpeedButton =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("报告给作者"), this);
     OkSpeedButton->setObjectName(QStringLiteral("OkSpeedButton"));

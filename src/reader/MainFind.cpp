@@ -31,9 +31,11 @@ TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     setModal(false);
     auto* v = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("查找内容(&N):"), this));
+    auto* label = new QLabel(QStringLiteral("查找内容(&N):"), this);
+    row->addWidget(label);
     FindEdit = new QLineEdit(this);
     FindEdit->setObjectName(QStringLiteral("FindEdit"));
+    label->setBuddy(FindEdit);  // Alt+N and screen readers reach the edit through its label
     row->addWidget(FindEdit, 1);
     FindButton = new QPushButton(QStringLiteral("查找下一个(&F)"), this);
     FindButton->setObjectName(QStringLiteral("FindButton"));

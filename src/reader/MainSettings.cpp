@@ -4,11 +4,14 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QListView>
+#include <QListWidget>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSlider>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QTreeView>
@@ -199,9 +202,27 @@ void TQbxForm::SetAttachmentColumnHeaders(const QStringList& headers) { ListView
 void TQbxForm::RelabelSearchMode() {
     static const int messages[] = {13, 16, 14, 15};
     SearchLabel->setText(Message(messages[searchIndex_]));
+    NameViewsForAssistiveTools();
+}
+
+// Assistive tools announce the views by the captions of the pages that hold
+// them, so the names follow the language.
+void TQbxForm::NameViewsForAssistiveTools() {
+    const auto pageCaption = [](QTabWidget* tabs, const char* sheet) {
+        return tabs->tabText(tabs->indexOf(tabs->findChild<QWidget*>(QString::fromLatin1(sheet))));
+    };
+    TreeView->setAccessibleName(pageCaption(LeftPageControl, "IndexTabSheet"));
+    SearchListBox->setAccessibleName(pageCaption(LeftPageControl, "SearchTabSheet"));
+    RichEdit->setAccessibleName(pageCaption(RightPageControl, "DrawTabSheet"));
+    ListView->setAccessibleName(Message(5));
+    AttachmentIconView->setAccessibleName(Message(5));
+    QString searchCaption = SearchLabel->text();
+    searchCaption.remove(QRegularExpression(QStringLiteral("[:：]\\s*$")));
+    Edit1->setAccessibleName(searchCaption);
 }
 
 void TQbxForm::ApplyDocumentTexts() {
+    NameViewsForAssistiveTools();
     if (!CurrentDocument) {
         TitleLabel->setText(Message(1) + u' ' + QString::fromLatin1(kVersionText));
         return;

@@ -108,6 +108,7 @@ TQbxForm::TQbxForm(const QString& settingsPath) {
     SetContentLook({kClWindow, {kClWindowText, 134, QStringLiteral("宋体"), 9, 0}});
     ConnectImplemented();
     ApplyLanguage(this);
+    NameViewsForAssistiveTools();
     Mru = std::make_unique<TMru>();
     Mru->ParentItem = Menu(QStringLiteral("RecentFileMenuitem"));
     Mru->PopupMenu = Menu(QStringLiteral("RecentPopupMenu"));

@@ -227,6 +227,7 @@ public:
     QStringList AttachmentColumnHeaders() const override;
     void SetAttachmentColumnHeaders(const QStringList& headers) override;
     void RelabelSearchMode() override;
+    void NameViewsForAssistiveTools();
     void ApplyDocumentTexts() override;
 
     std::unique_ptr<TMru> Mru;

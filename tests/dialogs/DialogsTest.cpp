@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 #include "controls/ZqLabel.h"
+#include "dialogs/AttachpropertyUnit.h"
 #include "dialogs/ErrorShowUnit.h"
 #include "dialogs/InputPw.h"
 #include "dialogs/QbxAbout.h"
+#include "dialogs/QbxOption.h"
 #include "settings/QbxConst.h"
 #include "settings/RegUnit.h"
 #include "support/QtPrinting.h"
@@ -26,6 +32,55 @@ struct ThrownForTest : std::runtime_error {
 };
 }  // namespace testing
 namespace {
+
+// The widgets Tab visits, in order, starting from the dialog's first focus.
+QList<QWidget*> TabChain(QDialog& dialog, QWidget* start) {
+    dialog.show();
+    dialog.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    if (start) start->setFocus(Qt::TabFocusReason);
+    QList<QWidget*> chain;
+    for (int i = 0; i < 64; ++i) {
+        QWidget* w = QApplication::focusWidget();
+        if (!w || chain.contains(w)) break;
+        chain << w;
+        QTest::keyClick(w, Qt::Key_Tab);
+    }
+    return chain;
+}
+
+// Tab follows the layout: each stop is below the previous one or to its right on the same row.
+void ExpectReadingOrder(QDialog& dialog, QWidget* start = nullptr) {
+    const QList<QWidget*> chain = TabChain(dialog, start);
+    ASSERT_GE(chain.size(), 2) << dialog.objectName().toStdString();
+    for (int i = 1; i < chain.size(); ++i) {
+        const QRect a(chain[i - 1]->mapTo(&dialog, QPoint()), chain[i - 1]->size());
+        const QRect b(chain[i]->mapTo(&dialog, QPoint()), chain[i]->size());
+        const bool below = b.top() >= a.center().y();
+        const bool rightOnRow = b.left() >= a.center().x() && b.top() < a.bottom() && b.bottom() > a.top();
+        EXPECT_TRUE(below || rightOnRow) << dialog.objectName().toStdString() << ": "
+                                         << chain[i - 1]->objectName().toStdString() << " then "
+                                         << chain[i]->objectName().toStdString();
+    }
+}
+
+TEST(DialogKeyboardTest, TabFollowsTheLayout) {
+    ScriptedInteraction script;
+    TErrorShowForm error;
+    ExpectReadingOrder(error);
+    TInPwForm password;
+    ExpectReadingOrder(password);
+    TOptionForm options(TOptionValues{}, "/x");
+    auto* pages = options.findChild<QTabWidget*>();
+    ASSERT_NE(pages, nullptr);
+    for (int i = 0; i < pages->count(); ++i) {  // each page, starting from its tab
+        pages->setCurrentIndex(i);
+        ExpectReadingOrder(options, pages->tabBar());
+    }
+    QAction saveAs(nullptr);
+    TAttachmentpropertyForm property({}, &saveAs);
+    ExpectReadingOrder(property);
+}
 
 TEST(ErrorReportTest, ElevenLinesInEitherLanguage) {
     ResetMessageTable();

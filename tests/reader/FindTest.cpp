@@ -76,6 +76,16 @@ TEST_F(FindTest, FindDownwardsWithoutWrapping) {
     EXPECT_EQ(script.asked.size(), 3u);
 }
 
+TEST_F(FindTest, TheLabelsAccessKeyReachesTheEdit) {
+    form->Action("FindAction")->trigger();
+    QWidget* dialog = form->FindDialog;
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    form->FindDialog->FindButton->setFocus();
+    QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
+    EXPECT_TRUE(form->FindDialog->FindEdit->hasFocus());
+}
+
 TEST_F(FindTest, TheDialogTakesTheSelection) {
     QTextCursor c = form->RichEdit->textCursor();
     c.setPosition(0);

@@ -3,16 +3,21 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
+#include <QTreeWidget>
 
 #include "controls/ZqLabel.h"
 #include "reader/ActionTable.h"
@@ -290,6 +295,29 @@ TEST_F(MainWindowTest, AboutAndLanguage) {
     EXPECT_TRUE(form.findChild<QAction*>("EnglishMenuItem")->isChecked());
     form.findChild<QAction*>("SimpliedChineseMenuitem")->trigger();
     EXPECT_EQ(LanguageFileName, "qbxchs.ini");
+    ResetMessageTable();
+}
+
+// Screen readers announce the views by the captions of their pages, in the current language.
+TEST_F(MainWindowTest, ViewsHaveAccessibleNamesInTheCurrentLanguage) {
+    TQbxForm form(Ini());
+    const auto names = [&form] {
+        return QStringList{form.TreeView->accessibleName(),           form.SearchListBox->accessibleName(),
+                           form.RichEdit->accessibleName(),           form.ListView->accessibleName(),
+                           form.AttachmentIconView->accessibleName(), form.Edit1->accessibleName()};
+    };
+    EXPECT_EQ(names(), QString::fromUtf8("索引 查询 内容 附件 附件 标题检索").split(' '));
+
+    ASSERT_TRUE(WriteEnglishLanguageFile());
+    form.findChild<QAction*>("EnglishMenuItem")->trigger();
+    const QStringList english = names();
+    EXPECT_EQ(english[0], form.LeftPageControl->tabText(0));
+    EXPECT_EQ(english[3], Message(5));
+    for (const QString& name : english) {
+        EXPECT_FALSE(name.isEmpty());
+        EXPECT_FALSE(name.contains(QRegularExpression(QStringLiteral("[\\x{4e00}-\\x{9fff}]")))) << name.toStdString();
+    }
+    form.findChild<QAction*>("SimpliedChineseMenuitem")->trigger();
     ResetMessageTable();
 }
 
