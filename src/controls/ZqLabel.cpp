@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace qbx {
 
@@ -45,6 +47,12 @@ void TZqLabel::paintEvent(QPaintEvent*) {
     flags |= vCenter_ ? (Qt::AlignVCenter | Qt::TextSingleLine) : (Qt::AlignTop | Qt::TextWordWrap);
     painter.setClipRect(r);  // a centred line that does not fit is clipped at the edges
     DrawText(painter, r, flags);
+    if (hasFocus()) {  // a label that takes the keyboard shows it has it
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = r.adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void TZqLabel::DrawText(QPainter& painter, const QRect& rect, int flags) {

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "controls/Interaction.h"
 #include "controls/ZqLabel.h"
@@ -86,6 +87,10 @@ TOptionForm::TOptionForm(const TOptionValues& initial, const QString& executable
         label->LinkType = true;
         label->setGeometry(0, 0, 416, 56);
         connect(label, &TZqLabel::clicked, this, [this, label] { PickFont(label); });
+        // Tab reaches the colour area and then its text; Space picks, as on a button.
+        shape->setFocusPolicy(Qt::TabFocus);
+        label->setFocusPolicy(Qt::TabFocus);
+        label->installEventFilter(this);
     };
     previewBox("TvGroupBox", QStringLiteral("标题框设置"), 8, TvShape, TvLabel, "TvShape", "TvLabel",
                QStringLiteral("单击相应的区域可进行相应的设置"));
@@ -101,6 +106,7 @@ TOptionForm::TOptionForm(const TOptionValues& initial, const QString& executable
     Shape->setAutoFillBackground(true);
     Shape->setCursor(Qt::PointingHandCursor);
     Shape->installEventFilter(this);
+    Shape->setFocusPolicy(Qt::TabFocus);
     PageControl1->addTab(display, QStringLiteral("显示"));
 
     ZqLabel7 = Named(new TZqLabel(QStringLiteral("quirebox.example.org"), this), "ZqLabel7");
@@ -243,12 +249,22 @@ void TOptionForm::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TOptionForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress)
-        for (QFrame* shape : {TvShape, ReShape, SliderColor, Shape})
-            if (watched == shape) {
-                PickColor(shape);
-                return true;
-            }
+    const auto shapes = {TvShape, ReShape, SliderColor, Shape};
+    auto* shape = qobject_cast<QFrame*>(watched);
+    const bool isShape = shape && std::find(shapes.begin(), shapes.end(), shape) != shapes.end();
+    auto* label = qobject_cast<TZqLabel*>(watched);
+    const bool space = event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
+    if (isShape && (event->type() == QEvent::MouseButtonPress || space)) {
+        PickColor(shape);
+        return true;
+    }
+    if (label && space) {
+        PickFont(label);
+        return true;
+    }
+    // The focused area is outlined so the keyboard user sees where Space acts.
+    if (isShape && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        shape->setFrameShape(event->type() == QEvent::FocusIn ? QFrame::Box : QFrame::NoFrame);
     return QDialog::eventFilter(watched, event);
 }
 

@@ -159,6 +159,19 @@ TEST_F(OptionsTest, FontPickTakesFontAndColourAndCancelKeepsBoth) {
     EXPECT_EQ(o.Values().SliderFont, slider);
 }
 
+TEST_F(OptionsTest, SpacePicksTheColourOrFontOfTheFocusedArea) {
+    ScriptedInteraction script;
+    TOptionForm o(TOptionValues{}, "/x");
+    o.show();
+    for (QWidget* w : std::initializer_list<QWidget*>{o.TvShape, o.TvLabel, o.SliderColor, o.Shape}) {
+        w->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w, Qt::Key_Space);
+    }
+    QStringList kinds;
+    for (const auto& a : script.asked) kinds << a.kind;
+    EXPECT_EQ(kinds, QStringList({"color", "font", "color", "color"}));
+}
+
 TEST_F(OptionsTest, EnterIsOkEscapeIsCancel) {
     TOptionForm o(TOptionValues{}, "/x");
     o.show();

@@ -43,7 +43,10 @@ public:
         asked.push_back({"folder", QString(), title});
         return Next(fileNames, QString());
     }
-    std::optional<QColor> Color(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QColor> Color(QWidget*, const QColor& initial) override {
+        asked.push_back({"color", initial.name(), QString()});
+        return std::nullopt;
+    }
     std::deque<FontChoice> fonts;  // answers to the font dialog; cancelled when none
     std::optional<FontChoice> Font(QWidget*, const QFont& initial, const QColor& initialColor) override {
         asked.push_back({"font", initial.family(), initialColor.name()});
