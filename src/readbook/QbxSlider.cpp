@@ -130,7 +130,10 @@ bool TSliderForm::TimerActive() const { return timer_->isActive() && !pausedByPo
 
 int TSliderForm::SlotY(int slot) const { return (textHeight_ + spacing_) * (slot - 1) + firstSlotY_; }
 
-QRect TSliderForm::Strip() const { return QRect(margin_ - 8, 0, width() - 2 * margin_ + 17, height()); }
+// The scrolled column: below the control bar, whose pixels must not move with the text.
+QRect TSliderForm::Strip() const {
+    return QRect(margin_ - 8, kBarHeight, width() - 2 * margin_ + 17, height() - kBarHeight);
+}
 
 void TSliderForm::DrawSlot(QPainter& p, int slot) const {
     const int y = SlotY(slot);

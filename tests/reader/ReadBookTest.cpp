@@ -1,6 +1,10 @@
 // Read-book mode, with the timer driven by hand.
 #include <gtest/gtest.h>
 
+#include <QTest>
+
+#include <QScreen>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -91,6 +95,26 @@ TEST_F(ReadBookTest, TicksScrollOnePixelAndMoveToTheNextLine) {
     for (int i = 0; i < y + slider.TextHeight() + 10; ++i) slider.Tick();
     EXPECT_EQ(slider.TopLine(), 1);
     EXPECT_EQ(slider.SliderScrollbar->value(), 1);
+}
+
+// The column scrolls beneath the control bar: what reaches the screen keeps the bar whole.
+TEST_F(ReadBookTest, ScrollingLeavesTheControlBarIntact) {
+    TSliderForm slider(Long(100), *form->AppIni, kScreen);
+    slider.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
+    const QRect bar = slider.ControlBar1->geometry();
+    const QImage before = slider.screen()->grabWindow(slider.winId()).toImage().copy(bar);
+    for (int i = 0; i < 60; ++i) {
+        slider.Tick();
+        QCoreApplication::processEvents();
+    }
+    const QImage after = slider.screen()->grabWindow(slider.winId()).toImage().copy(bar);
+    // Styles may shade a button by a level or two as it settles; moved text would differ far more.
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            changed += std::abs(qGray(before.pixel(x, y)) - qGray(after.pixel(x, y))) > 16;
+    EXPECT_EQ(changed, 0);
 }
 
 TEST_F(ReadBookTest, KeysAndTheirLimits) {
