@@ -27,28 +27,36 @@ namespace qbx {
 
 TFindDialog::TFindDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FindDialog"));
-    setWindowTitle(QStringLiteral("查找"));
     setModal(false);
     auto* v = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("查找内容(&N):"), this);
-    row->addWidget(label);
+    FindLabel = new QLabel(this);
+    row->addWidget(FindLabel);
     FindEdit = new QLineEdit(this);
     FindEdit->setObjectName(QStringLiteral("FindEdit"));
-    label->setBuddy(FindEdit);  // Alt+N and screen readers reach the edit through its label
+    FindLabel->setBuddy(FindEdit);  // Alt+N and screen readers reach the edit through its label
     row->addWidget(FindEdit, 1);
-    FindButton = new QPushButton(QStringLiteral("查找下一个(&F)"), this);
+    FindButton = new QPushButton(this);
     FindButton->setObjectName(QStringLiteral("FindButton"));
     FindButton->setDefault(true);
     row->addWidget(FindButton);
     v->addLayout(row);
-    MatchCase = new QCheckBox(QStringLiteral("区分大小写(&C)"), this);
+    MatchCase = new QCheckBox(this);
     MatchCase->setObjectName(QStringLiteral("MatchCase"));
-    WholeWord = new QCheckBox(QStringLiteral("全字匹配(&W)"), this);
+    WholeWord = new QCheckBox(this);
     WholeWord->setObjectName(QStringLiteral("WholeWord"));
     v->addWidget(WholeWord);
     v->addWidget(MatchCase);
     connect(FindButton, &QPushButton::clicked, this, &TFindDialog::FindRequested);
+    UseLanguage(false);
+}
+
+void TFindDialog::UseLanguage(bool english) {
+    setWindowTitle(english ? QStringLiteral("Find") : QStringLiteral("查找"));
+    FindLabel->setText(english ? QStringLiteral("Fi&nd what:") : QStringLiteral("查找内容(&N):"));
+    FindButton->setText(english ? QStringLiteral("&Find Next") : QStringLiteral("查找下一个(&F)"));
+    MatchCase->setText(english ? QStringLiteral("Match &case") : QStringLiteral("区分大小写(&C)"));
+    WholeWord->setText(english ? QStringLiteral("Match &whole word only") : QStringLiteral("全字匹配(&W)"));
 }
 
 void TQbxForm::CopyMenuItemClick() { RichEdit->copy(); }
@@ -77,6 +85,7 @@ void TQbxForm::EditMenuItemClick() {
 void TQbxForm::FindMenuItemClick() {
     LastSearchKind = 4;
     if (RichEdit->textCursor().hasSelection()) FindDialog->FindEdit->setText(RichEdit->textCursor().selectedText());
+    FindDialog->UseLanguage(LanguageFileName == QLatin1String(kEnglishLanguageFile));
     FindDialog->show();
     FindDialog->raise();
 }

@@ -21,6 +21,7 @@ class QListWidget;
 class QStackedWidget;
 class QSlider;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QSplitter;
@@ -46,10 +47,14 @@ class TFindDialog : public QDialog {
     Q_OBJECT
 public:
     explicit TFindDialog(QWidget* parent);
+    // The desktop's find dialog speaks the desktop's language: English unless
+    // the program runs in Chinese.
+    void UseLanguage(bool english);
     QLineEdit* FindEdit;
     class QCheckBox* MatchCase;
     class QCheckBox* WholeWord;
     class QPushButton* FindButton;
+    QLabel* FindLabel;
 signals:
     void FindRequested();
 };

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -84,6 +85,18 @@ TEST_F(FindTest, TheLabelsAccessKeyReachesTheEdit) {
     form->FindDialog->FindButton->setFocus();
     QTest::keyClick(dialog, Qt::Key_N, Qt::AltModifier);
     EXPECT_TRUE(form->FindDialog->FindEdit->hasFocus());
+}
+
+TEST_F(FindTest, TheDialogSpeaksTheProgramsLanguage) {
+    LanguageFileName = kEnglishLanguageFile;
+    form->Action("FindAction")->trigger();
+    EXPECT_EQ(form->FindDialog->windowTitle(), "Find");
+    EXPECT_EQ(form->FindDialog->FindButton->text(), "&Find Next");
+    form->FindDialog->hide();
+    LanguageFileName = kChineseLanguageFile;
+    form->Action("FindAction")->trigger();
+    EXPECT_EQ(form->FindDialog->windowTitle(), QString::fromUtf8("查找"));
+    EXPECT_EQ(form->FindDialog->FindLabel->text(), QString::fromUtf8("查找内容(&N):"));
 }
 
 TEST_F(FindTest, TheDialogTakesTheSelection) {
