@@ -14,7 +14,11 @@ cleanup() {
   rm -rf "$home"
 }
 trap cleanup EXIT
-fail() { echo "FAIL ($locale): $*" >&2; shot "failure" || true; exit 1; }
+fail() {
+  echo "FAIL ($locale): $*" >&2
+  "$camera" "$shots/failure.png" || true
+  exit 1
+}
 step() { echo "-- $*"; }
 
 # A display number nobody else uses: ours holds its lock file.
@@ -38,7 +42,8 @@ export XDG_RUNTIME_DIR="$home/run" LANG="$locale" LC_ALL="$locale" LANGUAGE="" Q
 mkdir -p "$XDG_RUNTIME_DIR" "$shots" && chmod 700 "$XDG_RUNTIME_DIR"
 config="$XDG_CONFIG_HOME/quirebox"
 
-shot() { "$camera" "$shots/$1.png"; }
+# A picture of the active window, or of the whole screen when none is active.
+shot() { "$camera" "$shots/$1.png" $(xdotool getactivewindow 2>/dev/null || true); }
 # The program's visible windows, one id per line.
 windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null || true; }
 # Waits until the program shows N visible windows.
@@ -95,6 +100,8 @@ shot 2-article
 step "F9 shows read-book mode, its Close button (Alt+C) returns"
 key F9
 wait_windows 2 "entering read-book mode"
+xdotool mousemove 1275 400  # the pointer at the right edge pauses the scrolling
+sleep 0.5
 shot 3-read-book
 key alt+c
 wait_windows 1 "leaving read-book mode"
@@ -124,6 +131,30 @@ wait_windows 1 "after the password"
 sleep 0.5
 shot 6-protected-article
 
+step "the search page finds a full-text hit"
+activate_main
+key ctrl+Tab  # from the tree to the search page
+# The search page keeps the design's fixed places: the search box, then the mode track bar below it.
+xdotool mousemove --window "$main" 120 122 click 1
+key End  # full-text search
+xdotool mousemove --window "$main" 60 97 click 1
+xdotool type --delay 50 "moon"
+key Return
+sleep 1
+xdotool mousemove --window "$main" 60 153 click 1  # the first hit
+sleep 0.5
+shot 7-search-results
+results=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l)
+[ "$results" -eq 1 ] || fail "the search left a window open"
+
+step "Alt+N opens the options, Escape cancels them"
+activate_main
+key alt+n
+wait_windows 2 "opening the options"
+shot 8-options
+key Escape
+wait_windows 1 "closing the options"
+
 step "Ctrl+O opens another document through the file dialog"
 cp "$sample" "$home/second.qbx"
 activate_main
@@ -131,7 +162,7 @@ key ctrl+o
 wait_windows 2 "opening the file dialog"
 sleep 0.5
 xdotool type --delay 20 "$home/second.qbx"
-shot 7-file-dialog
+shot 9-file-dialog
 key Return
 wait_windows 1 "closing the file dialog"
 for _ in $(seq 50); do
