@@ -16,7 +16,9 @@ set(CPACK_PACKAGE_CONTACT "Quirebox <author@quirebox.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Reader for Quirebox (.qbx) documents")
 set(CPACK_DEBIAN_PACKAGE_SECTION text)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)  # the Qt, zlib and libdeflate libraries it links
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "shared-mime-info, desktop-file-utils")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei, adwaita-icon-theme, libqt6svg6")
+# A platform plugin to start at all, a CJK font for the Chinese text, SVG for the icons.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "shared-mime-info, desktop-file-utils, qt6-qpa-plugins, fonts-noto-cjk | fonts-wqy-microhei, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 include(CPack)
