@@ -4,9 +4,9 @@ namespace qbx {
 
 bool NeedsDocument(int tag) { return tag % 2 == 0; }
 
-const std::vector<TActionSpec>& ActionTable() {
+const std::vector<TActionRow>& ActionTable() {
     // clang-format off
-    static const std::vector<TActionSpec> table = {
+    static const std::vector<TActionRow> table = {
         // name, caption, hint, shortcut, tag, category, checkable, checked, group, icon
         {"CopyAction", "拷贝(&C)", "复制|拷贝到粘贴板", "Ctrl+C", 2, "Edit", false, false, 0, "edit-copy"},
         {"OpenAction", "打开(&O)...", "打开|打开一个Quirebox文档", "Ctrl+O", 3, "File", false, false, 0, "document-open"},

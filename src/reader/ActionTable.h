@@ -8,7 +8,7 @@
 
 namespace qbx {
 
-struct TActionSpec {
+struct TActionRow {
     const char* name;
     const char* caption;   // UTF-8
     const char* hint;      // UTF-8, "tool tip|status text"
@@ -21,7 +21,7 @@ struct TActionSpec {
     const char* icon = "";  // freedesktop icon name
 };
 
-const std::vector<TActionSpec>& ActionTable();
+const std::vector<TActionRow>& ActionTable();
 
 // Tags of the design: 3 keeps an action enabled without a document.
 bool NeedsDocument(int tag);

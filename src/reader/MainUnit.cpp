@@ -144,24 +144,24 @@ QToolBar* TQbxForm::ToolBar(const QString& name) const { return toolbars_.value(
 
 void TQbxForm::CreateActions() {
     QMap<int, QActionGroup*> groups;
-    for (const TActionSpec& spec : ActionTable()) {
-        auto* a = new QAction(ActionIcon(spec.icon), QString::fromUtf8(spec.caption), this);
-        a->setObjectName(QString::fromLatin1(spec.name));
-        const QString hint = QString::fromUtf8(spec.hint);
+    for (const TActionRow& row : ActionTable()) {
+        auto* a = new QAction(ActionIcon(row.icon), QString::fromUtf8(row.caption), this);
+        a->setObjectName(QString::fromLatin1(row.name));
+        const QString hint = QString::fromUtf8(row.hint);
         const qsizetype bar = hint.indexOf(u'|');
         a->setToolTip(bar < 0 ? hint : hint.left(bar));
         a->setStatusTip(bar < 0 ? hint : hint.mid(bar + 1));
-        if (*spec.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(spec.shortcut)));
-        a->setProperty("tag", spec.tag);
-        a->setProperty("category", QString::fromLatin1(spec.category));
+        if (*row.shortcut) a->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+        a->setProperty("tag", row.tag);
+        a->setProperty("category", QString::fromLatin1(row.category));
         a->setProperty("implemented", false);
-        a->setCheckable(spec.checkable);
-        a->setChecked(spec.checked);
-        if (spec.group > 0) {
-            if (!groups.contains(spec.group)) groups[spec.group] = new QActionGroup(this);
-            groups[spec.group]->addAction(a);
-            groups[spec.group]->setExclusionPolicy(spec.group == 2 ? QActionGroup::ExclusionPolicy::ExclusiveOptional
-                                                                   : QActionGroup::ExclusionPolicy::Exclusive);
+        a->setCheckable(row.checkable);
+        a->setChecked(row.checked);
+        if (row.group > 0) {
+            if (!groups.contains(row.group)) groups[row.group] = new QActionGroup(this);
+            groups[row.group]->addAction(a);
+            groups[row.group]->setExclusionPolicy(row.group == 2 ? QActionGroup::ExclusionPolicy::ExclusiveOptional
+                                                                 : QActionGroup::ExclusionPolicy::Exclusive);
         }
         addAction(a);  // shortcuts work wherever the focus is in the window
         actions_ << a;
@@ -186,7 +186,7 @@ void TQbxForm::AddEntries(QWidget* target, const std::vector<const char*>& entri
             QAction* sep = menu ? menu->addSeparator() : toolbar->addSeparator();
             if (e.size() > 1) sep->setObjectName(e.mid(1));
         } else if (e.startsWith(u'>')) {
-            for (const TMenuSpec& sub : OtherMenuTable())
+            for (const TMenuRow& sub : OtherMenuTable())
                 if (e.mid(1) == QLatin1String(sub.name))
                     menu->addMenu(BuildMenu(e.mid(1), QString::fromUtf8(sub.title), sub.entries));
         } else if (QAction* a = Action(e)) {
@@ -219,9 +219,9 @@ void TQbxForm::AddEntries(QWidget* target, const std::vector<const char*>& entri
 
 void TQbxForm::CreateMenus() {
     menuBar()->setObjectName(QStringLiteral("MainFormMenu"));
-    for (const TMenuSpec& m : MainMenuTable())
+    for (const TMenuRow& m : MainMenuTable())
         menuBar()->addMenu(BuildMenu(QString::fromLatin1(m.name), QString::fromUtf8(m.title), m.entries));
-    for (const TMenuSpec& m : OtherMenuTable())
+    for (const TMenuRow& m : OtherMenuTable())
         if (!m.title[0]) BuildMenu(QString::fromLatin1(m.name), QString(), m.entries);
 
     // Recent files: five items in the submenu and in the Open button's drop-down.
@@ -271,15 +271,15 @@ void TQbxForm::CreateMenus() {
 }
 
 void TQbxForm::CreateToolbars() {
-    for (const TToolbarSpec& spec : ToolbarTable()) {
-        auto* bar = new QToolBar(QString::fromUtf8(spec.caption), this);
-        bar->setObjectName(QString::fromLatin1(spec.name));
+    for (const TToolbarRow& row : ToolbarTable()) {
+        auto* bar = new QToolBar(QString::fromUtf8(row.caption), this);
+        bar->setObjectName(QString::fromLatin1(row.name));
         bar->setIconSize(QSize(16, 16));
         bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
         bar->setFloatable(true);
         bar->setMovable(true);
         bar->setAllowedAreas(Qt::TopToolBarArea);  // only the control bar docks toolbars
-        AddEntries(bar, spec.entries);
+        AddEntries(bar, row.entries);
         addToolBar(Qt::TopToolBarArea, bar);
         toolbars_.insert(bar->objectName(), bar);
         connect(bar, &QToolBar::topLevelChanged, this, [this, bar](bool floating) {

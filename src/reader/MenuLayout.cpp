@@ -2,8 +2,8 @@
 
 namespace qbx {
 
-const std::vector<TMenuSpec>& MainMenuTable() {
-    static const std::vector<TMenuSpec> menus = {
+const std::vector<TMenuRow>& MainMenuTable() {
+    static const std::vector<TMenuRow> menus = {
         {"FileMenuItem",
          "文件(&F)",
          {"OpenAction", "CloseAction", "-", "ExportAction", "MakeExeAction", "PrintAction", "-", ">RecentFileMenuitem",
@@ -18,8 +18,8 @@ const std::vector<TMenuSpec>& MainMenuTable() {
     return menus;
 }
 
-const std::vector<TMenuSpec>& OtherMenuTable() {
-    static const std::vector<TMenuSpec> menus = {
+const std::vector<TMenuRow>& OtherMenuTable() {
+    static const std::vector<TMenuRow> menus = {
         {"RecentFileMenuitem", "最近打开Quirebox(&R)", {}},
         {"ToolbarsMenuitem", "工具栏(&T)", {"FileToolAction", "ViewToolAction", "OtherToolAction", "-", "ToolsAction"}},
         {"LanguageMenuItem", "语言(Language)", {}},
@@ -37,8 +37,8 @@ const std::vector<TMenuSpec>& OtherMenuTable() {
     return menus;
 }
 
-const std::vector<TToolbarSpec>& ToolbarTable() {
-    static const std::vector<TToolbarSpec> toolbars = {
+const std::vector<TToolbarRow>& ToolbarTable() {
+    static const std::vector<TToolbarRow> toolbars = {
         {"FileToolBar", "文件工具栏", 11, 2, 104, {"OpenAction", "-", "MyLoveToolButton", "-", "PrintAction"}},
         {"OtherToolBar",
          "其他工具栏",

@@ -7,13 +7,13 @@
 
 namespace qbx {
 
-struct TMenuSpec {
+struct TMenuRow {
     const char* name;   // component name
     const char* title;  // UTF-8; empty for context menus
     std::vector<const char*> entries;
 };
 
-struct TToolbarSpec {
+struct TToolbarRow {
     const char* name;
     const char* caption;
     int left, top, width;  // design place in the control bar
@@ -21,10 +21,10 @@ struct TToolbarSpec {
 };
 
 // Top-level menus of the menu bar, in order.
-const std::vector<TMenuSpec>& MainMenuTable();
+const std::vector<TMenuRow>& MainMenuTable();
 // Submenus and context menus, found by name.
-const std::vector<TMenuSpec>& OtherMenuTable();
-const std::vector<TToolbarSpec>& ToolbarTable();
+const std::vector<TMenuRow>& OtherMenuTable();
+const std::vector<TToolbarRow>& ToolbarTable();
 
 // The toolbar reset: name, left, top, width; height is always 24.
 struct TToolbarReset {
