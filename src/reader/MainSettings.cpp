@@ -98,12 +98,17 @@ void TQbxForm::SetLeftPaneVisible(bool visible) { LeftForm->setVisible(visible);
 
 TViewLook TQbxForm::TreeLook() const { return treeLook_; }
 
-void TQbxForm::SetTreeLook(const TViewLook& look) {
-    treeLook_ = look;
-    QPalette p = TreeView->palette();
+// A view's background and text colours from its look.
+static void SetViewColours(QWidget* view, const TViewLook& look) {
+    QPalette p = view->palette();
     p.setColor(QPalette::Base, ColorFromTColor(look.Color));
     p.setColor(QPalette::Text, ColorFromTColor(look.Font.Color));
-    TreeView->setPalette(p);
+    view->setPalette(p);
+}
+
+void TQbxForm::SetTreeLook(const TViewLook& look) {
+    treeLook_ = look;
+    SetViewColours(TreeView, look);
     TreeView->setFont(FontFromRecord(look.Font));
 }
 
@@ -111,10 +116,7 @@ TViewLook TQbxForm::ContentLook() const { return contentLook_; }
 
 void TQbxForm::SetContentLook(const TViewLook& look) {
     contentLook_ = look;
-    QPalette p = RichEdit->palette();
-    p.setColor(QPalette::Base, ColorFromTColor(look.Color));
-    p.setColor(QPalette::Text, ColorFromTColor(look.Font.Color));
-    RichEdit->setPalette(p);
+    SetViewColours(RichEdit, look);
     RichEdit->document()->setDefaultFont(FontFromRecord(look.Font));
 }
 
