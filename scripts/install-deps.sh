@@ -11,7 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   unrtf
   adwaita-icon-theme libqt6svg6 fonts-noto-cjk fonts-dejavu-core
-  xvfb xdotool openbox locales
+  xvfb xdotool x11-utils openbox locales
 )
 
 # The end-to-end test runs the program in a Chinese and an English locale.

@@ -121,19 +121,26 @@ TSliderForm::TSliderForm(const QString& text, TAppIni& settings, const QSize& sc
     connect(SliderScrollbar, &QScrollBar::actionTriggered, this, [this] {
         topLine_ = SliderScrollbar->sliderPosition();
         firstSlotY_ = kBarHeight + 10;
-        update();
+        DrawPage();
     });
+    // The text column below the control bar, left of the scroll bar, in windows
+    // that are children of the dialog's own. create() makes it without marking the
+    // dialog native, which winId() would, turning every widget of the main window native.
+    create();
+    column_ = std::make_unique<TSliderColumn>(
+        windowHandle(), QRect(0, kBarHeight, screen.width() - 16, screen.height() - kBarHeight), back_);
 }
+
+TSliderForm::~TSliderForm() = default;
 
 int TSliderForm::Interval() const { return pausedByPointer_ ? 0 : timer_->interval(); }
 bool TSliderForm::TimerActive() const { return timer_->isActive() && !pausedByPointer_; }
 
 int TSliderForm::SlotY(int slot) const { return (textHeight_ + spacing_) * (slot - 1) + firstSlotY_; }
 
-// The scrolled column: below the control bar, whose pixels must not move with the text.
-QRect TSliderForm::Strip() const {
-    return QRect(margin_ - 8, kBarHeight, width() - 2 * margin_ + 17, height() - kBarHeight);
-}
+QRect TSliderForm::SlotRect(int slot) const { return QRect(0, SlotY(slot), width(), textHeight_ + spacing_); }
+
+int TSliderForm::LastWholeSlot() const { return (height() - firstSlotY_) / (spacing_ + textHeight_); }
 
 void TSliderForm::DrawSlot(QPainter& p, int slot) const {
     const int y = SlotY(slot);
@@ -147,40 +154,63 @@ void TSliderForm::DrawSlot(QPainter& p, int slot) const {
     p.drawLine(margin_ - 8, y + textHeight_ + 4, width() - margin_ + 8, y + textHeight_ + 4);
 }
 
-// The page as the state gives it: every slot wholly above the bottom edge.
+// Every slot wholly above the bottom edge; slots reaching above the column are cut by it.
+void TSliderForm::DrawPage() {
+    const int last = LastWholeSlot();
+    column_->Restart([&](QPainter& p) {
+        p.setFont(font_);
+        for (int slot = 1; slot <= last; ++slot) DrawSlot(p, slot);
+    });
+    drawnLine_ = topLine_ + last - 1;
+}
+
+// Outside the text column there is only the background.
 void TSliderForm::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    p.setClipRegion(event->region());
     p.fillRect(event->rect(), back_);
-    p.setFont(font_);
-    const int step = textHeight_ + spacing_;
-    for (int slot = 1; SlotY(slot) < height(); ++slot) {
-        const int y = SlotY(slot);
-        if (y + step > height()) break;  // a line shows only once its whole slot is in view
-        if (y + step < event->rect().top() || y > event->rect().bottom()) continue;
-        DrawSlot(p, slot);
-    }
+}
+
+void TSliderForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    DrawPage();
 }
 
 void TSliderForm::Tick() {
-    scroll(0, -1, Strip());  // the column moves up one pixel; Qt repaints the row that comes free
+    const bool moved = column_->ScrollUp();  // the column moves up one pixel
     --firstSlotY_;
     if (firstSlotY_ + spacing_ + textHeight_ <= 0) {
         firstSlotY_ = 0;
         ++topLine_;
         SliderScrollbar->setValue(topLine_);
     }
-    // The last slot wholly above the bottom edge gets its line drawn.
-    const int k = (height() - firstSlotY_) / (spacing_ + textHeight_);
-    const int y = SlotY(k);
-    update(QRect(margin_ - 8, y, width() - 2 * margin_ + 17, textHeight_ + spacing_).intersected(Strip()));
+    if (!moved) {
+        DrawPage();  // the column ran out of rows below the visible part
+        return;
+    }
+    // A line is drawn once, when its whole slot has come into view at the bottom.
+    const int k = LastWholeSlot();
+    if (topLine_ + k - 1 == drawnLine_) return;
+    drawnLine_ = topLine_ + k - 1;
+    const QRect slot = SlotRect(k);
+    column_->Paint(slot, [&](QPainter& p) {
+        p.fillRect(slot, back_);
+        p.setFont(font_);
+        DrawSlot(p, k);
+    });
 }
 
 void TSliderForm::Jump(int newTopLine) {
     topLine_ = std::max(0, newTopLine);
     firstSlotY_ = kBarHeight + 10;
     SliderScrollbar->setValue(topLine_);
-    update();
+    DrawPage();
+}
+
+QImage TSliderForm::Shown() const {
+    QImage picture = const_cast<TSliderForm*>(this)->grab().toImage();
+    QPainter p(&picture);
+    p.drawImage(column_->Area().topLeft(), column_->Shown());
+    return picture;
 }
 
 void TSliderForm::SetInterval(int ms) {

@@ -1,12 +1,15 @@
 // Read-book mode: the shown text full-screen in large type on ruled lines,
-// scrolling up by itself one pixel per timer tick. A tick moves the column
-// strip up with QWidget::scroll and paints only what comes into view; the
-// page is painted from the state (top line, first slot y), never stored.
+// scrolling up by itself one pixel per timer tick. The text column below the
+// control bar is a window of its own that a tick moves up one pixel, painting
+// only the row that comes into view and a line once its whole slot is in
+// view; a jump paints the page anew from the state (top line, first slot y).
 #pragma once
 
 #include <QDialog>
 #include <QStringList>
+#include <memory>
 
+#include "readbook/SliderColumn.h"
 #include "settings/AppIni.h"
 
 class QCheckBox;
@@ -28,6 +31,7 @@ public:
     // `settings` gives the font, colours, speed and mouse control, and takes
     // the speed and mouse control back when the window closes.
     TSliderForm(const QString& text, TAppIni& settings, const QSize& screen, QWidget* parent = nullptr);
+    ~TSliderForm() override;
 
     // The state, for the tests and the benchmark.
     int TopLine() const { return topLine_; }
@@ -42,6 +46,8 @@ public:
 
     void Tick();  // one timer step
     void Jump(int newTopLine);
+    void DrawPage();       // the page from the state, with the column from its top
+    QImage Shown() const;  // what the window shows, the text column included
     void PlayToolButtonClick();
     void PointerMoved(const QPoint& pos);
     void WheelTurned(int delta);
@@ -55,14 +61,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void done(int result) override;
 
 private:
-    QRect Strip() const;
     void DrawSlot(QPainter& p, int slot) const;
+    QRect SlotRect(int slot) const;
+    int LastWholeSlot() const;  // the last slot that lies wholly above the bottom edge
     void SetInterval(int ms);
 
     TAppIni& settings_;
@@ -70,6 +78,8 @@ private:
     QFont font_;
     QColor back_, textColor_, lineColor_;
     QTimer* timer_;
+    std::unique_ptr<TSliderColumn> column_;
+    int drawnLine_ = -1;  // the line last drawn in the bottom slot
     int topLine_ = 0, firstSlotY_ = 0, spacing_ = 10, textHeight_ = 0, margin_ = 0, slots_ = 0;
     int wheelCounter_ = 1;
     bool pausedByPointer_ = false;

@@ -31,13 +31,14 @@ namespace {
 using namespace testing;
 
 constexpr QSize kScreen(800, 600);
+const QColor kBack(0, 0, 0x40);
 
 class ReadBookTest : public ::testing::Test {
 protected:
     void SetUp() override {
         form = std::make_unique<TQbxForm>(dir.filePath("qbx.ini"));
         form->AppIni->SliderFont = {kClWhite, 0, "DejaVu Sans", 20, 0};
-        form->AppIni->SliderBackColor = kClBlack;
+        form->AppIni->SliderBackColor = 0x400000;  // dark blue: never-painted memory would show black
         form->AppIni->LineColor = kClRed;
     }
     void TearDown() override {
@@ -69,7 +70,7 @@ TEST_F(ReadBookTest, AShortTextAQuarterDownThenGuideLinesOnly) {
     EXPECT_EQ(slider.TopLine(), 0);
     EXPECT_EQ(slider.FirstSlotY(), 150);
     EXPECT_EQ(slider.Lines().size(), 1);
-    const QImage page = slider.grab().toImage();
+    const QImage page = slider.Shown();
     if (const QString out = qEnvironmentVariable("QBX_SCREENSHOT_DIR"); !out.isEmpty())
         page.save(out + "/readbook.png");
     auto red = [&](int y) {
@@ -95,6 +96,42 @@ TEST_F(ReadBookTest, TicksScrollOnePixelAndMoveToTheNextLine) {
     for (int i = 0; i < y + slider.TextHeight() + 10; ++i) slider.Tick();
     EXPECT_EQ(slider.TopLine(), 1);
     EXPECT_EQ(slider.SliderScrollbar->value(), 1);
+}
+
+// Ticks draw only what comes into view; after any number of them, including
+// enough to run the column out of rows, the page must look as if drawn anew.
+TEST_F(ReadBookTest, TickedPageLooksLikeThePageDrawnAnew) {
+    TSliderForm slider(Long(200), *form->AppIni, kScreen);
+    slider.show();
+    const int step = slider.TextHeight() + 10;
+    for (const int ticks : {1, step - 1, step, 3 * step + 5, kScreen.height() - 20, 2 * kScreen.height() + 7}) {
+        SCOPED_TRACE(ticks);
+        for (int i = 0; i < ticks; ++i) slider.Tick();
+        const QImage ticked = slider.Shown();
+        slider.DrawPage();
+        EXPECT_EQ(ticked, slider.Shown());
+    }
+}
+
+// One tick moves everything below the control bar up one pixel; the row that
+// comes into view is background while no new slot is wholly in view.
+TEST_F(ReadBookTest, ATickMovesTheColumnUpOnePixel) {
+    TSliderForm slider(Long(100), *form->AppIni, kScreen);
+    slider.show();
+    const QRect column(0, 33, kScreen.width() - 16, kScreen.height() - 33);
+    const int step = slider.TextHeight() + 10;
+    for (const int ticks : {5, column.height() + 5}) {  // the second after the column started again
+        SCOPED_TRACE(ticks);
+        slider.DrawPage();
+        for (int i = 0; i < ticks; ++i) slider.Tick();
+        while ((kScreen.height() - slider.FirstSlotY() + 1) % step == 0) slider.Tick();  // no new slot next
+        const QImage before = slider.Shown();
+        slider.Tick();
+        const QImage after = slider.Shown();
+        EXPECT_EQ(after.copy(column.adjusted(0, 0, 0, -1)), before.copy(column.adjusted(0, 1, 0, 0)));
+        const QImage bottom = after.copy(column.left(), column.bottom(), column.width(), 1);
+        for (int x = 0; x < bottom.width(); ++x) ASSERT_EQ(bottom.pixelColor(x, 0), kBack) << x;
+    }
 }
 
 // The column scrolls beneath the control bar: what reaches the screen keeps the bar whole.
