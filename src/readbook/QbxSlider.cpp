@@ -1,6 +1,7 @@
 #include "QbxSlider.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -52,7 +53,8 @@ QStringList WrapLines(const QString& text, const QFont& font, int width) {
     return lines;
 }
 
-TSliderForm::TSliderForm(const QString& text, TAppIni& settings, const QSize& screen, QWidget* parent)
+TSliderForm::TSliderForm(const QString& text, TAppIni& settings, const QSize& screen, QWidget* parent,
+                         std::optional<TColumnKind> kind)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), settings_(settings) {
     setObjectName(QStringLiteral("SliderForm"));
     setWindowTitle(QStringLiteral("读书模式"));
@@ -123,12 +125,13 @@ TSliderForm::TSliderForm(const QString& text, TAppIni& settings, const QSize& sc
         firstSlotY_ = kBarHeight + 10;
         DrawPage();
     });
-    // The text column below the control bar, left of the scroll bar, in windows
-    // that are children of the dialog's own. create() makes it without marking the
+    // The text column below the control bar, left of the scroll bar. Its windows
+    // are children of the dialog's own; create() makes that without marking the
     // dialog native, which winId() would, turning every widget of the main window native.
     create();
-    column_ = std::make_unique<TSliderColumn>(
-        windowHandle(), QRect(0, kBarHeight, screen.width() - 16, screen.height() - kBarHeight), back_);
+    column_ =
+        std::make_unique<TSliderColumn>(this, QRect(0, kBarHeight, screen.width() - 16, screen.height() - kBarHeight),
+                                        back_, kind.value_or(ColumnKindFor(QGuiApplication::platformName())));
 }
 
 TSliderForm::~TSliderForm() = default;

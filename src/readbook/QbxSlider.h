@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "readbook/SliderColumn.h"
 #include "settings/AppIni.h"
@@ -30,7 +31,9 @@ class TSliderForm : public QDialog {
 public:
     // `settings` gives the font, colours, speed and mouse control, and takes
     // the speed and mouse control back when the window closes.
-    TSliderForm(const QString& text, TAppIni& settings, const QSize& screen, QWidget* parent = nullptr);
+    // The column's kind follows the platform unless given.
+    TSliderForm(const QString& text, TAppIni& settings, const QSize& screen, QWidget* parent = nullptr,
+                std::optional<TColumnKind> kind = std::nullopt);
     ~TSliderForm() override;
 
     // The state, for the tests and the benchmark.

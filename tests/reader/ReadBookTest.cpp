@@ -32,6 +32,15 @@ using namespace testing;
 
 constexpr QSize kScreen(800, 600);
 const QColor kBack(0, 0, 0x40);
+const QRect kColumn(0, 33, kScreen.width() - 16, kScreen.height() - 33);
+constexpr TColumnKind kKinds[] = {TColumnKind::Windows, TColumnKind::Widget};
+
+const char* KindName(TColumnKind kind) { return kind == TColumnKind::Windows ? "windows" : "widget"; }
+
+// What the window's own backing store holds, as the screen gets it.
+QImage BackingStore(QWidget& w) {
+    return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 class ReadBookTest : public ::testing::Test {
 protected:
@@ -101,57 +110,82 @@ TEST_F(ReadBookTest, TicksScrollOnePixelAndMoveToTheNextLine) {
 // Ticks draw only what comes into view; after any number of them, including
 // enough to run the column out of rows, the page must look as if drawn anew.
 TEST_F(ReadBookTest, TickedPageLooksLikeThePageDrawnAnew) {
-    TSliderForm slider(Long(200), *form->AppIni, kScreen);
-    slider.show();
-    const int step = slider.TextHeight() + 10;
-    for (const int ticks : {1, step - 1, step, 3 * step + 5, kScreen.height() - 20, 2 * kScreen.height() + 7}) {
-        SCOPED_TRACE(ticks);
-        for (int i = 0; i < ticks; ++i) slider.Tick();
-        const QImage ticked = slider.Shown();
-        slider.DrawPage();
-        EXPECT_EQ(ticked, slider.Shown());
+    for (const TColumnKind kind : kKinds) {
+        SCOPED_TRACE(KindName(kind));
+        TSliderForm slider(Long(200), *form->AppIni, kScreen, nullptr, kind);
+        slider.show();
+        const int step = slider.TextHeight() + 10;
+        for (const int ticks : {1, step - 1, step, 3 * step + 5, kScreen.height() - 20, 2 * kScreen.height() + 7}) {
+            SCOPED_TRACE(ticks);
+            for (int i = 0; i < ticks; ++i) slider.Tick();
+            const QImage ticked = slider.Shown();
+            slider.DrawPage();
+            EXPECT_EQ(ticked, slider.Shown());
+        }
     }
 }
 
 // One tick moves everything below the control bar up one pixel; the row that
 // comes into view is background while no new slot is wholly in view.
 TEST_F(ReadBookTest, ATickMovesTheColumnUpOnePixel) {
-    TSliderForm slider(Long(100), *form->AppIni, kScreen);
+    for (const TColumnKind kind : kKinds) {
+        SCOPED_TRACE(KindName(kind));
+        TSliderForm slider(Long(100), *form->AppIni, kScreen, nullptr, kind);
+        slider.show();
+        const int step = slider.TextHeight() + 10;
+        for (const int ticks : {5, kColumn.height() + 5}) {  // the second after the column started again
+            SCOPED_TRACE(ticks);
+            slider.DrawPage();
+            for (int i = 0; i < ticks; ++i) slider.Tick();
+            while ((kScreen.height() - slider.FirstSlotY() + 1) % step == 0) slider.Tick();  // no new slot next
+            const QImage before = slider.Shown();
+            slider.Tick();
+            const QImage after = slider.Shown();
+            EXPECT_EQ(after.copy(kColumn.adjusted(0, 0, 0, -1)), before.copy(kColumn.adjusted(0, 1, 0, 0)));
+            const QImage bottom = after.copy(kColumn.left(), kColumn.bottom(), kColumn.width(), 1);
+            for (int x = 0; x < bottom.width(); ++x) ASSERT_EQ(bottom.pixelColor(x, 0), kBack) << x;
+        }
+    }
+}
+
+// Where the column is a widget, QWidget::scroll moves the pixels on screen;
+// they must stay what the column's picture says.
+TEST_F(ReadBookTest, AScrolledWidgetColumnShowsItsPicture) {
+    TSliderForm slider(Long(100), *form->AppIni, kScreen, nullptr, TColumnKind::Widget);
     slider.show();
-    const QRect column(0, 33, kScreen.width() - 16, kScreen.height() - 33);
-    const int step = slider.TextHeight() + 10;
-    for (const int ticks : {5, column.height() + 5}) {  // the second after the column started again
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
+    for (const int ticks : {5, 100, kColumn.height() + 40}) {
         SCOPED_TRACE(ticks);
-        slider.DrawPage();
-        for (int i = 0; i < ticks; ++i) slider.Tick();
-        while ((kScreen.height() - slider.FirstSlotY() + 1) % step == 0) slider.Tick();  // no new slot next
-        const QImage before = slider.Shown();
-        slider.Tick();
-        const QImage after = slider.Shown();
-        EXPECT_EQ(after.copy(column.adjusted(0, 0, 0, -1)), before.copy(column.adjusted(0, 1, 0, 0)));
-        const QImage bottom = after.copy(column.left(), column.bottom(), column.width(), 1);
-        for (int x = 0; x < bottom.width(); ++x) ASSERT_EQ(bottom.pixelColor(x, 0), kBack) << x;
+        for (int i = 0; i < ticks; ++i) {
+            slider.Tick();
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(BackingStore(slider).copy(kColumn),
+                  slider.Shown().convertToFormat(QImage::Format_RGB32).copy(kColumn));
     }
 }
 
 // The column scrolls beneath the control bar: what reaches the screen keeps the bar whole.
 TEST_F(ReadBookTest, ScrollingLeavesTheControlBarIntact) {
-    TSliderForm slider(Long(100), *form->AppIni, kScreen);
-    slider.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
-    const QRect bar = slider.ControlBar1->geometry();
-    const QImage before = slider.screen()->grabWindow(slider.winId()).toImage().copy(bar);
-    for (int i = 0; i < 60; ++i) {
-        slider.Tick();
-        QCoreApplication::processEvents();
+    for (const TColumnKind kind : kKinds) {
+        SCOPED_TRACE(KindName(kind));
+        TSliderForm slider(Long(100), *form->AppIni, kScreen, nullptr, kind);
+        slider.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&slider));
+        const QRect bar = slider.ControlBar1->geometry();
+        const QImage before = BackingStore(slider).copy(bar);
+        for (int i = 0; i < 60; ++i) {
+            slider.Tick();
+            QCoreApplication::processEvents();
+        }
+        const QImage after = BackingStore(slider).copy(bar);
+        // Styles may shade a button by a level or two as it settles; moved text would differ far more.
+        int changed = 0;
+        for (int y = 0; y < before.height(); ++y)
+            for (int x = 0; x < before.width(); ++x)
+                changed += std::abs(qGray(before.pixel(x, y)) - qGray(after.pixel(x, y))) > 16;
+        EXPECT_EQ(changed, 0);
     }
-    const QImage after = slider.screen()->grabWindow(slider.winId()).toImage().copy(bar);
-    // Styles may shade a button by a level or two as it settles; moved text would differ far more.
-    int changed = 0;
-    for (int y = 0; y < before.height(); ++y)
-        for (int x = 0; x < before.width(); ++x)
-            changed += std::abs(qGray(before.pixel(x, y)) - qGray(after.pixel(x, y))) > 16;
-    EXPECT_EQ(changed, 0);
 }
 
 TEST_F(ReadBookTest, KeysAndTheirLimits) {
