@@ -19,7 +19,17 @@
 #include "shell/ShellUnit.h"
 
 namespace qbx {
+
 namespace {
+
+// The home page link has a fixed width; a caption too wide for it (the
+// English one is the whole address) gets a smaller font rather than being cut.
+void FitCaption(QLabel* label) {
+    QFont f = label->font();
+    while (f.pointSizeF() > 6 && QFontMetrics(f).horizontalAdvance(label->text()) > label->contentsRect().width())
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    label->setFont(f);
+}
 
 template <typename T>
 T* Named(T* w, const char* name) {
@@ -135,6 +145,7 @@ TOptionForm::TOptionForm(const TOptionValues& initial, const QString& executable
     connect(SpeedButton2, &QPushButton::clicked, this, &QDialog::reject);
     connect(SpeedButton3, &QPushButton::clicked, this, &QDialog::accept);
     ApplyLanguage(this);
+    FitCaption(ZqLabel7);
 
     QbxCheckBox->setChecked(initial.Associated);
     LoadQbxCheckBox->setChecked(initial.LoadNearFile);

@@ -111,6 +111,20 @@ TEST_F(OptionsTest, DefaultSettingByLanguage) {
     EXPECT_EQ(o.Values().Tree.Font.Charset, 1);
 }
 
+TEST_F(OptionsTest, TheHomePageLinkShowsWhollyInEitherLanguage) {
+    ASSERT_TRUE(WriteEnglishLanguageFile());
+    for (const auto& [file, caption] : {std::pair{kChineseLanguageFile, "quirebox.example.org"},
+                                        std::pair{kEnglishLanguageFile, "https://quirebox.example.org/"}}) {
+        SCOPED_TRACE(file);
+        LanguageFileName = file;
+        TOptionForm o(TOptionValues{}, "/x");
+        EXPECT_EQ(o.ZqLabel7->text(), QString::fromLatin1(caption));
+        EXPECT_LE(QFontMetrics(o.ZqLabel7->font()).horizontalAdvance(o.ZqLabel7->text()),
+                  o.ZqLabel7->contentsRect().width());
+        EXPECT_TRUE(o.ZqLabel7->font().bold());
+    }
+}
+
 TEST_F(OptionsTest, ColourPresetsComeFromTheWindowAndTheGuideLineFromRed) {
     struct ColourScript : ScriptedInteraction {
         std::vector<QColor> presets;
