@@ -11,8 +11,7 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) > /dev/null
 	@cmake --build $(BUILD)
 
-# Prints the sample's contents tree and opens the reader window (documents
-# open in the window once opening lands there).
+# Prints the sample's contents tree, then opens the sample in the reader window.
 run: build
 	$(BUILD)/src/cli/qbxtool tree $(BUILD)/examples/sample.qbx
 	$(BUILD)/src/reader/QbxRead $(BUILD)/examples/sample.qbx

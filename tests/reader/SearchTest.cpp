@@ -81,8 +81,8 @@ TEST_F(SearchTest, TheFourKinds) {
     } cases[] = {
         {0, "moon", -1, {"0"}},  // title, any ASCII case
         {0, "a title longer than every title", -1, {}},
-        {0, QString::fromUtf8("回收").toUtf8().constData(), -1, {"6"}},  // the recycle bin's shown title
-        {1, "moonlight", -1, {"1"}},                                     // keyword; an empty keyword is never found
+        {0, "回收", -1, {"6"}},            // the recycle bin's shown title
+        {1, "moonlight", -1, {"1"}},       // keyword; an empty keyword is never found
         {3, "MOON", -1, {"2", "4", "5"}},  // full text: bodies only, passwords not consulted
         {2, "moon", 1, {"2", "4"}},        // local: the subtree only
     };
