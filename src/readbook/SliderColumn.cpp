@@ -71,8 +71,10 @@ private:
 // scrolls the widget's pixels with QWidget::scroll.
 class WidgetSurface : public TSliderColumn::Surface, public QWidget {
 public:
-    WidgetSurface(QWidget* owner, const QRect& area)
-        : QWidget(owner), picture_(area.width(), 2 * area.height(), QImage::Format_RGB32) {
+    WidgetSurface(QWidget* owner, const QRect& area) : QWidget(owner), scale_(owner->devicePixelRatioF()) {
+        // In the screen's own pixels, so that text stays sharp on a scaled screen.
+        picture_ = QImage(QSizeF(area.width() * scale_, 2 * area.height() * scale_).toSize(), QImage::Format_RGB32);
+        picture_.setDevicePixelRatio(scale_);
         setGeometry(area);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -93,11 +95,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override {
+        const QRectF r = event->rect();
         QPainter p(this);
-        p.drawImage(event->rect(), picture_, event->rect().translated(0, row_));
+        p.drawImage(r, picture_,
+                    QRectF(r.x() * scale_, (r.y() + row_) * scale_, r.width() * scale_, r.height() * scale_));
     }
 
 private:
+    qreal scale_;
     QImage picture_;
     int row_ = 0;
 };
@@ -156,6 +161,12 @@ bool TSliderColumn::ScrollUp() {
     return true;
 }
 
-QImage TSliderColumn::Shown() const { return surface_->Picture().copy(0, offset_, area_.width(), area_.height()); }
+QImage TSliderColumn::Shown() const {
+    const QImage picture = surface_->Picture();
+    const qreal scale = picture.devicePixelRatio();
+    QImage shown = picture.copy(QRectF(0, offset_ * scale, area_.width() * scale, area_.height() * scale).toRect());
+    shown.setDevicePixelRatio(scale);
+    return shown;
+}
 
 }  // namespace qbx

@@ -37,6 +37,13 @@ constexpr TColumnKind kKinds[] = {TColumnKind::Windows, TColumnKind::Widget};
 
 const char* KindName(TColumnKind kind) { return kind == TColumnKind::Windows ? "windows" : "widget"; }
 
+// What the window shows, one pixel per window coordinate also on a scaled screen.
+QImage Logical(const QImage& shown) {
+    QImage image = shown.scaled((QSizeF(shown.size()) / shown.devicePixelRatio()).toSize());
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 // What the window's own backing store holds, as the screen gets it.
 QImage BackingStore(QWidget& w) {
     return w.screen()->grabWindow(w.winId()).toImage().convertToFormat(QImage::Format_RGB32);
@@ -79,7 +86,7 @@ TEST_F(ReadBookTest, AShortTextAQuarterDownThenGuideLinesOnly) {
     EXPECT_EQ(slider.TopLine(), 0);
     EXPECT_EQ(slider.FirstSlotY(), 150);
     EXPECT_EQ(slider.Lines().size(), 1);
-    const QImage page = slider.Shown();
+    const QImage page = Logical(slider.Shown());
     if (const QString out = qEnvironmentVariable("QBX_SCREENSHOT_DIR"); !out.isEmpty())
         page.save(out + "/readbook.png");
     auto red = [&](int y) {
@@ -125,6 +132,21 @@ TEST_F(ReadBookTest, TickedPageLooksLikeThePageDrawnAnew) {
     }
 }
 
+// The column as windows and as a widget shows the very same pixels, at the
+// screen's own resolution.
+TEST_F(ReadBookTest, BothKindsShowTheSamePage) {
+    TSliderForm windows(Long(100), *form->AppIni, kScreen, nullptr, TColumnKind::Windows);
+    TSliderForm widget(Long(100), *form->AppIni, kScreen, nullptr, TColumnKind::Widget);
+    windows.show();
+    widget.show();
+    for (int i = 0; i < 150; ++i) {
+        windows.Tick();
+        widget.Tick();
+    }
+    EXPECT_EQ(windows.Shown().convertToFormat(QImage::Format_RGB32),
+              widget.Shown().convertToFormat(QImage::Format_RGB32));
+}
+
 // One tick moves everything below the control bar up one pixel; the row that
 // comes into view is background while no new slot is wholly in view.
 TEST_F(ReadBookTest, ATickMovesTheColumnUpOnePixel) {
@@ -138,9 +160,9 @@ TEST_F(ReadBookTest, ATickMovesTheColumnUpOnePixel) {
             slider.DrawPage();
             for (int i = 0; i < ticks; ++i) slider.Tick();
             while ((kScreen.height() - slider.FirstSlotY() + 1) % step == 0) slider.Tick();  // no new slot next
-            const QImage before = slider.Shown();
+            const QImage before = Logical(slider.Shown());
             slider.Tick();
-            const QImage after = slider.Shown();
+            const QImage after = Logical(slider.Shown());
             EXPECT_EQ(after.copy(kColumn.adjusted(0, 0, 0, -1)), before.copy(kColumn.adjusted(0, 1, 0, 0)));
             const QImage bottom = after.copy(kColumn.left(), kColumn.bottom(), kColumn.width(), 1);
             for (int x = 0; x < bottom.width(); ++x) ASSERT_EQ(bottom.pixelColor(x, 0), kBack) << x;
