@@ -156,7 +156,9 @@ void ApplyMainWindowExtras(QWidget* form, const TIniFile& ini, const Lookup& l) 
     QFont menuFont = QApplication::font("QMenu");
     menuFont.setFamilies({QString::fromLatin1(kLanguageFontFace)});
     QApplication::setFont(menuFont, "QMenu");
-    for (const char* name : {"RecentFileMenuitem", "ToolbarsMenuitem", "togglebookmark", "gobookmark"})
+    // The four menus of the menu bar come first; a language file without them keeps them as they are.
+    for (const char* name : {"FileMenuItem", "EditMenuItem", "ViewMenuItem", "HelpMenuItem", "RecentFileMenuitem",
+                             "ToolbarsMenuitem", "togglebookmark", "gobookmark"})
         SetMenuCaption(form, QString::fromLatin1(name), l);
 
     const QString word = l.Value(form->objectName(), QStringLiteral("BookMark"), QStringLiteral("书签"));

@@ -292,6 +292,9 @@ TEST_F(MainWindowTest, AboutAndLanguage) {
     EXPECT_EQ(form.windowTitle(), "Quirebox Viewer");
     EXPECT_EQ(form.TitleLabel->text(), "Quirebox Viewer Version 1.0");
     EXPECT_EQ(form.findChild<QAction*>("bookmark2")->text(), "Bookmark2");
+    QStringList menuBar;
+    for (const QAction* menu : form.menuBar()->actions()) menuBar << menu->text();
+    EXPECT_EQ(menuBar, QStringList({"&File", "&Edit", "&View", "&Help"}));
     EXPECT_TRUE(form.findChild<QAction*>("EnglishMenuItem")->isChecked());
     form.findChild<QAction*>("SimpliedChineseMenuitem")->trigger();
     EXPECT_EQ(LanguageFileName, "qbxchs.ini");
