@@ -152,7 +152,7 @@ void TSliderColumn::Restart(const Painting& paint) {
 }
 
 bool TSliderColumn::ScrollUp() {
-    if (offset_ + area_.height() >= 2 * area_.height()) return false;
+    if (offset_ >= area_.height()) return false;  // the picture's last row is at the bottom edge
     ++offset_;
     surface_->ShowFrom(offset_);
     // The row that comes into view has not been painted since the restart.

@@ -14,6 +14,7 @@
 #include "dialogs/AttachpropertyUnit.h"
 #include "reader/MainFun.h"
 #include "reader/MainUnit.h"
+#include "support/FileBytes.h"
 #include "support/QbxWriter.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedInteraction.h"
@@ -22,11 +23,6 @@ namespace qbx {
 namespace {
 
 using namespace testing;
-
-QByteArray Contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 class AttachmentTest : public ::testing::Test {
 protected:
@@ -64,9 +60,9 @@ TEST_F(AttachmentTest, OpenExtractsIntoThePrivateFolderAndOpensEach) {
     ASSERT_EQ(script.openedUrls.size(), 3u);
     const QString temp = form->AppIni->TempDir;
     EXPECT_EQ(script.openedUrls[0].toLocalFile(), temp + "a.txt");
-    EXPECT_EQ(Contents(temp + "a.txt"), "second");  // the later one wins
+    EXPECT_EQ(FileBytes(temp + "a.txt"), "second");  // the later one wins
     EXPECT_EQ(script.openedUrls[2].toLocalFile(), temp + "escape.txt");
-    EXPECT_EQ(Contents(temp + "escape.txt"), "hostile");
+    EXPECT_EQ(FileBytes(temp + "escape.txt"), "hostile");
 }
 
 TEST_F(AttachmentTest, SaveOneThroughTheDialogOrSeveralIntoAFolder) {
@@ -74,7 +70,7 @@ TEST_F(AttachmentTest, SaveOneThroughTheDialogOrSeveralIntoAFolder) {
     const QString one = dir.filePath("one.txt");
     script.fileNames.push_back(one);
     form->Action("SaveAsAttachmentAction")->trigger();
-    EXPECT_EQ(Contents(one), "second");
+    EXPECT_EQ(FileBytes(one), "second");
     ASSERT_FALSE(script.asked.empty());
     EXPECT_EQ(script.asked.back().kind, "save");
     EXPECT_EQ(script.asked.back().text, "a.txt");
@@ -84,9 +80,9 @@ TEST_F(AttachmentTest, SaveOneThroughTheDialogOrSeveralIntoAFolder) {
     Select({0, 1, 2, 3});
     script.fileNames.push_back(out);
     form->Action("SaveAsAttachmentAction")->trigger();
-    EXPECT_EQ(Contents(out + "/a.txt"), "second");
-    EXPECT_EQ(Contents(out + "/escape.txt"), "hostile");
-    EXPECT_EQ(Contents(out + "/attachment"), "nameless");
+    EXPECT_EQ(FileBytes(out + "/a.txt"), "second");
+    EXPECT_EQ(FileBytes(out + "/escape.txt"), "hostile");
+    EXPECT_EQ(FileBytes(out + "/attachment"), "nameless");
     EXPECT_FALSE(QFile::exists(dir.filePath("escape.txt")));  // nothing outside the folder
 
     script.asked.clear();

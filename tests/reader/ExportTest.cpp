@@ -17,6 +17,7 @@
 #include "reader/MainFun.h"
 #include "reader/MainUnit.h"
 #include "settings/QbxConst.h"
+#include "support/FileBytes.h"
 #include "support/QbxWriter.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedInteraction.h"
@@ -27,11 +28,6 @@ namespace qbx {
 namespace {
 
 using namespace testing;
-
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 WDocument Branch() {
     WDocument doc;
@@ -75,13 +71,13 @@ TEST_F(ExportTest, ABranchBecomesFoldersAndFiles) {
     script.fileNames.push_back(dir.filePath("out"));
     form->Action("ExportAction")->trigger();
     const QString top = dir.filePath("out/Branch_ what_");
-    EXPECT_EQ(Bytes(top + "/plain.txt"), "plain body\r\n");
-    EXPECT_EQ(Bytes(top + "/rich.rtf"), "{\\rtf1 rich {\\b body}}");  // the stored RTF source
-    EXPECT_EQ(Bytes(top + "/same.txt"), "second");                    // equal titles: the later wins
+    EXPECT_EQ(FileBytes(top + "/plain.txt"), "plain body\r\n");
+    EXPECT_EQ(FileBytes(top + "/rich.rtf"), "{\\rtf1 rich {\\b body}}");  // the stored RTF source
+    EXPECT_EQ(FileBytes(top + "/same.txt"), "second");                    // equal titles: the later wins
     EXPECT_FALSE(QFile::exists(top + "/locked.txt"));
-    EXPECT_EQ(Bytes(top + "/sub/inner.txt"), "inner body");
+    EXPECT_EQ(FileBytes(top + "/sub/inner.txt"), "inner body");
     EXPECT_FALSE(QFile::exists(top + "/no body.txt"));
-    EXPECT_EQ(Bytes(top + "/_.txt"), "dots");  // ".." never writes above the folder
+    EXPECT_EQ(FileBytes(top + "/_.txt"), "dots");  // ".." never writes above the folder
     EXPECT_FALSE(QFile::exists(dir.filePath("out/dots")));
 
     script.fileNames.push_back(dir.filePath("out"));  // again: the folder exists
@@ -96,7 +92,7 @@ TEST_F(ExportTest, ALeafAsTextOrRtfAndTheFilterIsKept) {
     const QString txt = dir.filePath("leaf.txt"), rtf = dir.filePath("leaf.rtf");
     script.fileNames.push_back(txt);
     form->Action("ExportAction")->trigger();
-    EXPECT_EQ(Bytes(txt), "rich body");
+    EXPECT_EQ(FileBytes(txt), "rich body");
     EXPECT_EQ(script.asked.back().text, "rich");  // the proposed name
 
     // Choosing the RTF filter: a dialog that reports filter 1.
@@ -113,7 +109,7 @@ TEST_F(ExportTest, ALeafAsTextOrRtfAndTheFilterIsKept) {
         chooser.file = rtf;
         form->Action("ExportAction")->trigger();
         QTextDocument back;
-        LoadRtf(back, Bytes(rtf).toStdString());
+        LoadRtf(back, FileBytes(rtf).toStdString());
         EXPECT_EQ(back.toPlainText(), "rich body");
         form->Action("ExportAction")->trigger();  // the next export proposes the filter used last
         EXPECT_EQ(chooser.asked.back().text, "1");
@@ -187,7 +183,7 @@ TEST_F(ExportTest, BuildingABook) {
     script.fileNames.push_back(self);
     form->Action("MakeExeAction")->trigger();
     EXPECT_EQ(script.asked.back().text, Message(37));
-    EXPECT_EQ(Bytes(self), "precious");
+    EXPECT_EQ(FileBytes(self), "precious");
 }
 
 }  // namespace
